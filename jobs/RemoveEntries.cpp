@@ -1,0 +1,8 @@
+#include "window/frmMain.h"
+
+#include "jobs/SettingsPanel.h"
+
+void frmMain::RemoveCommand()
+{
+    picSetting->hide();
+}

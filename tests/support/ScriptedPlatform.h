@@ -1,0 +1,67 @@
+#pragma once
+// Plays the user at every modal point and records what was asked. Files,
+// folders and processes are real, but the program and staging folders are
+// temporary ones of the test's own.
+
+#include "platform/QtPlatform.h"
+
+#include <QMenu>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+class ScriptedPlatform : public QtPlatform {
+public:
+    ScriptedPlatform();
+    ~ScriptedPlatform() override;
+
+    // Message boxes: answered from the queue, Ok when it is empty.
+    std::deque<MsgAnswer> messageAnswers;
+    std::vector<MessageBoxRequest> messages;
+    std::function<void(const MessageBoxRequest &)> duringMessageBox;
+
+    // File dialogs: answered from the queue; an empty queue or nullopt cancels.
+    std::deque<std::optional<QString>> fileAnswers;
+    std::vector<FileDialogRequest> fileDialogs;
+
+    // Popup menus: the caption of the item to choose, without '&'; an empty
+    // text, or an empty queue, closes the menu without a choice.
+    struct Popup {
+        QString menuTitle;
+        QStringList items;
+        QPoint globalPos;
+    };
+    std::deque<QString> menuChoices;
+    std::vector<Popup> popups;
+    std::function<void(QMenu *)> duringPopup;
+
+    QPoint pointer{200, 150};
+    std::vector<QString> shellOpened;
+    bool shellResult = false;
+    int endProgramCalls = 0;
+    int doEventsCalls = 0;
+    bool otherInstanceRunning = false;
+
+    QTemporaryDir programDir;
+    QTemporaryDir cacheDir;
+
+    MsgAnswer messageBox(const MessageBoxRequest &request) override;
+    std::optional<QString> fileDialog(const FileDialogRequest &request) override;
+    void popupMenu(QMenu *menu, const QPoint &globalPos) override;
+    QPoint pointerPosition() override;
+    bool shellOpen(const QString &path) override;
+    void doEvents() override;
+    void endProgram() override;
+    bool previousInstanceRunning() override;
+    QString programFolder() override;
+    QString stagingFolder() override;
+
+    // Captions of a menu's items as shown, separators as "-".
+    static QStringList itemCaptions(const QMenu *menu);
+
+private:
+    Platform *previous_ = nullptr;
+};
+

@@ -1,0 +1,3 @@
+#include "window/frmMain.h"
+
+void frmMain::menuMsg_Change() {}

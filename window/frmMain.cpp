@@ -1,0 +1,166 @@
+#include "window/frmMain.h"
+
+#include "jobs/BusyCell.h"
+#include "jobs/FileListView.h"
+#include "jobs/SettingsPanel.h"
+#include "skin/Skin.h"
+#include "window/ImageArea.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+QRect twipRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+QLabel *runLabel(QWidget *parent, const QString &caption, const QRect &geometry)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setGeometry(geometry);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    label->hide();
+    return label;
+}
+
+constexpr int MenuLeft[4] = {240, 930, 2030, 3060};
+constexpr int MenuWidth[4] = {615, 1035, 930, 840};
+constexpr int ButtonLeft[6] = {180, 1245, 2275, 3330, 4335, 5310};
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setWindowTitle(QStringLiteral("Morvane Converter"));
+    setWindowIcon(Skin::windowIcon());
+    setFixedSize(twips(8970), twips(7320));
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSize(9);
+    setFont(tahoma);
+    setMouseTracking(true);
+    skin_ = Skin::background();
+    createControls();
+    connectHandlers();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createControls()
+{
+    lstShell = new QListWidget(this);
+    lstShell->setGeometry(twipRect(7500, 630, 1125, 690));
+    lstShell->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(500);
+
+    menuMsg = new QLineEdit(this);
+    menuMsg->setGeometry(twipRect(6870, 1530, 1815, 315));
+    menuMsg->setText(QStringLiteral("b0"));
+    menuMsg->hide();
+
+    lblFileNo = runLabel(this, QStringLiteral("0 file(s) left"), twipRect(6855, 5250, 960, 210));
+    lblConverting = runLabel(this, QStringLiteral("Converting..."), twipRect(6840, 4770, 1065, 210));
+
+    for (int i = 0; i < 10; ++i) {
+        SP[i] = new BusyCell(this);
+        SP[i]->setGeometry(twipRect(6150 + 240 * i, 5820, 225, 225));
+        SP[i]->hide();
+    }
+
+    imgExit = new ImageArea(this);
+    imgExit->setGeometry(twipRect(8640, 150, 165, 195));
+    imgExit->setToolTip(QStringLiteral("Exit"));
+    imgExit->setCursor(Skin::handCursor());
+
+    imgMenuPush = Skin::menuPush();
+    imgMenuMove = Skin::menuHover();
+    for (int i = 0; i < 4; ++i) {
+        imgMenu[i] = new ImageArea(this);
+        imgMenu[i]->setGeometry(twipRect(MenuLeft[i], 460, MenuWidth[i], 240));
+    }
+
+    imgButtonPush = Skin::buttonPush();
+    imgButtonData = Skin::buttonHover();
+    for (int i = 0; i < 6; ++i) {
+        imgButton[i] = new ImageArea(this);
+        imgButton[i]->setGeometry(twipRect(ButtonLeft[i], i == 2 ? 790 : 780, 900, 1080));
+    }
+
+    // The list and the panel are windows of their own: above everything drawn
+    // on the window, the panel above the list.
+    LV = new FileListView(this);
+    LV->setGeometry(twipRect(210, 1950, 8535, 4755));
+    LV->hide();
+
+    picSetting = new SettingsPanel(this);
+    picSetting->setGeometry(twipRect(210, 1950, 8535, 4785));
+    picSetting->hide();
+}
+
+void frmMain::connectHandlers()
+{
+    for (int i = 0; i < 6; ++i) {
+        const auto index = qint16(i);
+        ImageArea *button = imgButton[i];
+        connect(button, &ImageArea::mouseDown, this,
+                [this, index](int b) { imgButton_MouseDown(index, qint16(b), 0, 0, 0); });
+        connect(button, &ImageArea::mouseMove, this,
+                [this, index] { imgButton_MouseMove(index, 0, 0, 0, 0); });
+        connect(button, &ImageArea::mouseUp, this,
+                [this, index](int b) { imgButton_MouseUp(index, qint16(b), 0, 0, 0); });
+    }
+    for (int i = 0; i < 4; ++i) {
+        const auto index = qint16(i);
+        ImageArea *title = imgMenu[i];
+        connect(title, &ImageArea::mouseDown, this,
+                [this, index](int b) { imgMenu_MouseDown(index, qint16(b), 0, 0, 0); });
+        connect(title, &ImageArea::mouseMove, this,
+                [this, index] { imgMenu_MouseMove(index, 0, 0, 0, 0); });
+        connect(title, &ImageArea::mouseUp, this,
+                [this, index](int b) { imgMenu_MouseUp(index, qint16(b), 0, 0, 0); });
+    }
+    connect(imgExit, &ImageArea::clicked, this, [this] { imgExit_Click(); });
+    // Connected after the design text is in place: creating the window runs no command.
+    connect(menuMsg, &QLineEdit::textChanged, this, [this] { menuMsg_Change(); });
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+}
+
+void frmMain::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, skin_);
+}
+
+void frmMain::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    Form_MouseDown(qint16(mouseButtonNumber(event->button())), 0, 0, 0);
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (followingPointer_) {
+        move(event->globalPosition().toPoint() - dragOffset_);
+        return;
+    }
+    Form_MouseMove(0, 0, 0, 0);
+}
+
+void frmMain::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->buttons() == Qt::NoButton)
+        followingPointer_ = false;
+}

@@ -1,0 +1,16 @@
+#include "window/frmMain.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    frmMain window;
+    if (!window.Form_Load())
+        return 0;
+    if (QScreen *screen = window.screen())
+        window.move(screen->geometry().center() - window.rect().center());
+    window.show();
+    return app.exec();
+}
