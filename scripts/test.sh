@@ -1,0 +1,9 @@
+#!/bin/sh
+# Installs what is missing, builds, and runs every test.
+# --sanitize: the same with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+sh "$top/scripts/install-deps.sh"
+dir=$(sh "$top/scripts/build.sh" "$@")
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
+ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
