@@ -63,7 +63,13 @@ bool FileListView::RemoveRow(int row)
 {
     if (row < 1 || row > RowCount())
         return false;
+    // Removing the current row makes its follower current, and a shown view
+    // would scroll to it and lay out every row again: emptying a full list
+    // row by row would take many seconds.
+    const bool scrolls = hasAutoScroll();
+    setAutoScroll(false);
     delete takeTopLevelItem(row - 1);
+    setAutoScroll(scrolls);
     return true;
 }
 

@@ -4,7 +4,9 @@
 #include "jobs/FileListView.h"
 #include "jobs/SettingsPanel.h"
 #include "skin/Skin.h"
+#include "window/Fonts.h"
 #include "window/ImageArea.h"
+#include "window/frmPop.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -43,16 +45,18 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     setWindowTitle(QStringLiteral("Morvane Converter"));
     setWindowIcon(Skin::windowIcon());
     setFixedSize(twips(8970), twips(7320));
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPointSize(9);
-    setFont(tahoma);
+    setFont(Fonts::tahoma());
     setMouseTracking(true);
     skin_ = Skin::background();
     createControls();
     connectHandlers();
+    registerMainWindow(this);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    unregisterMainWindow(this);
+}
 
 void frmMain::createControls()
 {
