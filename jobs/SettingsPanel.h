@@ -50,4 +50,9 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void createCaptions();
+    void createBoxes();
+    void createLinks();
 };

@@ -133,10 +133,14 @@ bool QtPlatform::previousInstanceRunning()
 {
     if (instanceLock_)
         return false;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    auto lock = std::make_unique<QLockFile>(folder + QStringLiteral("/morvane-converter.lock"));
+    // The user's runtime folder is private; the shared temporary folder,
+    // the last resort, needs the user's number in the name to stay per user.
+    QString path = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!path.isEmpty())
+        path += QStringLiteral("/morvane-converter.lock");
+    else
+        path = QDir::tempPath() + QStringLiteral("/morvane-converter-%1.lock").arg(::getuid());
+    auto lock = std::make_unique<QLockFile>(path);
     // Never stale by age: only a holder that has gone frees it.
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0))

@@ -1,3 +1,4 @@
+#include "window/Fonts.h"
 #include "window/frmMain.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Fonts::registerTahoma();
     frmMain window;
     if (!window.Form_Load())
         return 0;

@@ -1,6 +1,8 @@
 // One QApplication for every test of a program, without a display unless
 // one is given, and never with the real user's folders.
 
+#include "window/Fonts.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -18,6 +20,7 @@ int main(int argc, char **argv)
     setenv("XDG_DATA_HOME", qPrintable(home.path() + "/data"), 1);
     setenv("XDG_RUNTIME_DIR", qPrintable(home.path()), 1);
     QApplication app(argc, argv);
+    Fonts::registerTahoma();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

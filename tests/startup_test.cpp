@@ -1,0 +1,407 @@
+// Start-up: what the load handler leaves behind, the single-instance rule
+// with the real program, the working folders and the colour key.
+
+#include "jobs/SettingsPanel.h"
+#include "platform/ColourKeyWindow.h"
+#include "platform/QtPlatform.h"
+#include "support/ScriptedPlatform.h"
+#include "window/ImageArea.h"
+#include "window/frmMain.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <QRegion>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+int modeOf(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return -1;
+    return int(st.st_mode & 07777);
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes = "x")
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// ---------------------------------------------------------------- in process
+
+TEST(FormLoad, LeavesTheWindowReadyAndThePanelHiddenWithTheDefaults)
+{
+    ScriptedPlatform scripted;
+    frmMain window;
+    window.BusyStep = 7;
+    window.CalledFromMenu = true;
+    window.picSetting->move(0, 0);
+    window.picSetting->cmbSizeAVI->setEditText("640x480");
+
+    ASSERT_TRUE(window.Form_Load());
+    EXPECT_EQ(scripted.endProgramCalls, 0);
+    EXPECT_TRUE(scripted.messages.empty());
+    EXPECT_FALSE(window.isVisible());   // showing is the caller's, after the load
+    EXPECT_EQ(window.HelpFile, scripted.programFolder() + "/help.chm");
+    EXPECT_FALSE(QFileInfo::exists(window.HelpFile));   // set all the same
+    EXPECT_EQ(window.TransparentKey, qRgb(255, 0, 255));
+    EXPECT_EQ(window.BusyStep, 0);
+    EXPECT_FALSE(window.CalledFromMenu);
+    EXPECT_EQ(window.CurrentFileIndex, 0);
+    EXPECT_TRUE(window.picSetting->isHidden());
+    EXPECT_EQ(window.picSetting->pos(), QPoint(twips(210), twips(1950)));
+    EXPECT_EQ(window.picSetting->cmbSizeAVI->currentText(), "320x240");
+    EXPECT_EQ(window.picSetting->cmbAB3GP->currentText(), "4.75k");
+    EXPECT_FALSE(window.Timer1->isActive());
+    for (ImageArea *button : window.imgButton)
+        EXPECT_TRUE(button->isEnabled());
+    for (ImageArea *title : window.imgMenu)
+        EXPECT_TRUE(title->isEnabled());
+
+    // Both working folders, private to the user, parents included.
+    const QString staging = scripted.stagingFolder();
+    EXPECT_TRUE(QFileInfo(staging).isDir());
+    EXPECT_EQ(modeOf(staging), 0700);
+    EXPECT_EQ(modeOf(QFileInfo(staging).absolutePath()), 0700);
+    EXPECT_TRUE(QFileInfo(scripted.programFolder() + "/data").isDir());
+
+    // Colour key in place before the first showing.
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_FALSE(window.mask().isEmpty());
+    EXPECT_EQ(window.windowOpacity(), 1.0);
+    EXPECT_FALSE(window.testAttribute(Qt::WA_TranslucentBackground));
+}
+
+TEST(FormLoad, SecondInstanceStopsAtTheFirstStep)
+{
+    ScriptedPlatform scripted;
+    scripted.otherInstanceRunning = true;
+    frmMain window;
+    EXPECT_FALSE(window.Form_Load());
+    EXPECT_EQ(scripted.endProgramCalls, 1);
+    EXPECT_TRUE(window.HelpFile.isEmpty());
+    EXPECT_TRUE(window.mask().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(scripted.stagingFolder()).absolutePath()));
+    EXPECT_FALSE(QFileInfo::exists(scripted.programFolder() + "/data"));
+    EXPECT_TRUE(scripted.messages.empty());
+}
+
+TEST(FormLoad, FoldersPresentAlreadyAreKeptWithWhatTheyHold)
+{
+    ScriptedPlatform scripted;
+    ASSERT_TRUE(QDir().mkpath(scripted.stagingFolder()));
+    ASSERT_TRUE(QDir().mkpath(scripted.programFolder() + "/data"));
+    ASSERT_TRUE(writeFile(scripted.stagingFolder() + "/tmpFile.flv", "left over"));
+    ASSERT_TRUE(writeFile(scripted.programFolder() + "/data/conv.exe", "left over"));
+    frmMain window;
+    EXPECT_TRUE(window.Form_Load());
+    EXPECT_TRUE(scripted.messages.empty());
+    EXPECT_TRUE(QFileInfo::exists(scripted.stagingFolder() + "/tmpFile.flv"));
+    EXPECT_TRUE(QFileInfo::exists(scripted.programFolder() + "/data/conv.exe"));
+    EXPECT_EQ(window.picSetting->cmbFPS3GP->currentText(), "14.985");
+}
+
+// Folders that cannot be made: names taken by plain files, which stop root too.
+class BlockedFolders : public ScriptedPlatform {
+public:
+    QString stagingFolder() override { return cacheDir.path() + "/blocker/morvane-converter/tmp"; }
+};
+
+TEST(FormLoad, FoldersThatCannotBeMadeAreSkippedSilently)
+{
+    BlockedFolders scripted;
+    ASSERT_TRUE(writeFile(scripted.programFolder() + "/data"));
+    ASSERT_TRUE(writeFile(scripted.cacheDir.path() + "/blocker"));
+    frmMain window;
+    EXPECT_TRUE(window.Form_Load());
+    EXPECT_TRUE(scripted.messages.empty());
+    EXPECT_TRUE(QFileInfo(scripted.programFolder() + "/data").isFile());
+    EXPECT_TRUE(QFileInfo(scripted.cacheDir.path() + "/blocker").isFile());
+    // The steps after the folders still ran.
+    EXPECT_EQ(window.picSetting->cmbSizeMP4->currentText(), "480x480");
+    EXPECT_EQ(window.picSetting->pos(), QPoint(twips(210), twips(1950)));
+}
+
+TEST(FormLoad, ReadOnlyProgramFolderGetsNoDataFolder)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "running as root: permission bits do not stop root's writes; "
+                        "FoldersThatCannotBeMadeAreSkippedSilently covers the failure";
+    ScriptedPlatform scripted;
+    ASSERT_EQ(::chmod(QFile::encodeName(scripted.programFolder()).constData(), 0555), 0);
+    frmMain window;
+    EXPECT_TRUE(window.Form_Load());
+    ::chmod(QFile::encodeName(scripted.programFolder()).constData(), 0700);
+    EXPECT_TRUE(scripted.messages.empty());
+    EXPECT_FALSE(QFileInfo::exists(scripted.programFolder() + "/data"));
+}
+
+// -------------------------------------------------------- the real platform
+
+TEST(RealPlatform, StagingFolderIsTheUsersCacheWhateverTheApplicationIsCalled)
+{
+    QtPlatform real;
+    const QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    ASSERT_FALSE(cache.isEmpty());
+    const QString organisation = QCoreApplication::organizationName();
+    const QString application = QCoreApplication::applicationName();
+    QCoreApplication::setOrganizationName("Acme");
+    QCoreApplication::setApplicationName("Something");
+    const QString staging = real.stagingFolder();
+    QCoreApplication::setOrganizationName(organisation);
+    QCoreApplication::setApplicationName(application);
+    EXPECT_EQ(staging, cache + "/morvane-converter/tmp");
+}
+
+TEST(RealPlatform, CreateFolderMakesPrivateParentsAndFailsOnWhatExists)
+{
+    QtPlatform real;
+    QTemporaryDir root;
+    const QString deep = root.path() + "/a/b/c";
+    EXPECT_TRUE(real.createFolder(deep));
+    for (const QString &path : {deep, root.path() + "/a/b", root.path() + "/a"})
+        EXPECT_EQ(modeOf(path), 0700) << qPrintable(path);
+    EXPECT_FALSE(real.createFolder(deep));
+    ASSERT_TRUE(writeFile(root.path() + "/file"));
+    EXPECT_FALSE(real.createFolder(root.path() + "/file"));
+    EXPECT_FALSE(real.createFolder(root.path() + "/file/below"));
+}
+
+TEST(RealPlatform, InstanceLockLivesInTheRuntimeFolderAndStaysWithThisProcess)
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    ASSERT_FALSE(runtime.isEmpty());
+    const QString lockPath = runtime + "/morvane-converter.lock";
+    {
+        QtPlatform first;
+        EXPECT_FALSE(first.previousInstanceRunning());
+        EXPECT_TRUE(QFileInfo::exists(lockPath));
+        EXPECT_FALSE(first.previousInstanceRunning());   // asking again is no second instance
+        QtPlatform second;
+        EXPECT_TRUE(second.previousInstanceRunning());
+
+        // A child started meanwhile holds nothing of the lock.
+        QProcess child;
+        child.start("sleep", {"30"});
+        ASSERT_TRUE(child.waitForStarted());
+        const QString fds = QStringLiteral("/proc/%1/fd").arg(child.processId());
+        const QStringList entries = QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        EXPECT_FALSE(entries.isEmpty());
+        for (const QString &fd : entries)
+            EXPECT_NE(QFileInfo(fds + "/" + fd).symLinkTarget(), lockPath) << qPrintable(fd);
+        child.kill();
+        child.waitForFinished();
+    }
+    EXPECT_FALSE(QFileInfo::exists(lockPath));   // released with its holder
+    QtPlatform later;
+    EXPECT_FALSE(later.previousInstanceRunning());
+}
+
+// --------------------------------------------------------- the real program
+
+// One private user: runtime and cache folders of its own, and program
+// folders holding copies of the built executable.
+class RealProgram : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isValid());
+        ASSERT_TRUE(QDir().mkdir(home.path() + "/runtime"));
+        ASSERT_EQ(::chmod(QFile::encodeName(home.path() + "/runtime").constData(), 0700), 0);
+    }
+
+    void TearDown() override
+    {
+        for (auto &p : running) {
+            p->kill();
+            p->waitForFinished();
+        }
+    }
+
+    // A program folder with its own copy of the executable; `cache` names
+    // the user's cache folder for this start.
+    QString programFolder(const QString &name)
+    {
+        const QString folder = home.path() + "/" + name;
+        QDir().mkpath(folder);
+        const QString exe = folder + "/morvane-converter";
+        if (!QFileInfo::exists(exe))
+            QFile::copy(MORVANE_BUILD_DIR "/morvane-converter", exe);
+        return folder;
+    }
+
+    QProcess *start(const QString &folder, const QString &cache)
+    {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", home.path() + "/runtime");
+        env.insert("XDG_CACHE_HOME", cache);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.remove("DISPLAY");
+        process->setProcessEnvironment(env);
+        process->setWorkingDirectory(home.path());
+        process->start(folder + "/morvane-converter", {});
+        EXPECT_TRUE(process->waitForStarted());
+        running.push_back(std::move(process));
+        return running.back().get();
+    }
+
+    // Up once its load has made the data folder.
+    static bool waitUntilUp(QProcess *p, const QString &folder)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 20000) {
+            if (QFileInfo(folder + "/data").isDir())
+                return p->state() == QProcess::Running;
+            if (p->state() != QProcess::Running)
+                return false;
+            QThread::msleep(20);
+        }
+        return false;
+    }
+
+    static QStringList contents(const QString &folder)
+    {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+
+    QTemporaryDir home;
+    std::vector<std::unique_ptr<QProcess>> running;
+};
+
+TEST_F(RealProgram, SecondStartEndsAtOnceSilentlyAndCreatesNothing)
+{
+    const QString first = programFolder("first");
+    QProcess *running1 = start(first, home.path() + "/cache1");
+    ASSERT_TRUE(waitUntilUp(running1, first)) << running1->readAllStandardError().constData();
+    EXPECT_TRUE(QFileInfo(home.path() + "/cache1/morvane-converter/tmp").isDir());
+    EXPECT_TRUE(QFileInfo::exists(home.path() + "/runtime/morvane-converter.lock"));
+
+    const QString second = programFolder("second");
+    const QStringList runtimeBefore = contents(home.path() + "/runtime");
+    QProcess *running2 = start(second, home.path() + "/cache2");
+    ASSERT_TRUE(running2->waitForFinished(10000));
+    EXPECT_EQ(running2->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(running2->exitCode(), 0);
+    EXPECT_TRUE(running2->readAllStandardOutput().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(home.path() + "/cache2"));
+    EXPECT_EQ(contents(second), QStringList{"morvane-converter"});
+    EXPECT_EQ(contents(home.path() + "/runtime"), runtimeBefore);
+
+    // The first one runs on, undisturbed.
+    EXPECT_FALSE(running1->waitForFinished(300));
+    EXPECT_EQ(running1->state(), QProcess::Running);
+}
+
+TEST_F(RealProgram, LockOfAKilledInstanceDoesNotBlockTheNextStart)
+{
+    const QString folder = programFolder("program");
+    QProcess *killed = start(folder, home.path() + "/cache");
+    ASSERT_TRUE(waitUntilUp(killed, folder));
+    killed->kill();   // SIGKILL: no chance to free the lock
+    ASSERT_TRUE(killed->waitForFinished());
+    EXPECT_TRUE(QFileInfo::exists(home.path() + "/runtime/morvane-converter.lock"));
+
+    ASSERT_TRUE(QDir(folder + "/data").removeRecursively());
+    QProcess *next = start(folder, home.path() + "/cache");
+    EXPECT_TRUE(waitUntilUp(next, folder)) << next->readAllStandardError().constData();
+    // And it holds the lock now: one more start ends.
+    QProcess *third = start(programFolder("third"), home.path() + "/cache3");
+    EXPECT_TRUE(third->waitForFinished(10000));
+    EXPECT_EQ(contents(home.path() + "/third"), QStringList{"morvane-converter"});
+}
+
+TEST_F(RealProgram, StartsWithFoldersPresentOrUnmakable)
+{
+    // Folders already there: starts and runs.
+    const QString present = programFolder("present");
+    ASSERT_TRUE(QDir().mkpath(present + "/data"));
+    ASSERT_TRUE(QDir().mkpath(home.path() + "/cache/morvane-converter/tmp"));
+    ASSERT_TRUE(writeFile(present + "/data/keep"));
+    QProcess *p = start(present, home.path() + "/cache");
+    ASSERT_TRUE(waitUntilUp(p, present));
+    EXPECT_FALSE(p->waitForFinished(500));
+    EXPECT_TRUE(QFileInfo::exists(present + "/data/keep"));
+    p->kill();
+    p->waitForFinished();
+
+    // `data` taken by a plain file, and a cache folder under a plain file:
+    // the program still comes up.
+    const QString blocked = programFolder("blocked");
+    ASSERT_TRUE(writeFile(blocked + "/data"));
+    ASSERT_TRUE(writeFile(home.path() + "/plain"));
+    QProcess *q = start(blocked, home.path() + "/plain/cache");
+    EXPECT_FALSE(q->waitForFinished(1500)) << q->readAllStandardError().constData();
+    EXPECT_EQ(q->state(), QProcess::Running);
+    EXPECT_TRUE(QFileInfo(blocked + "/data").isFile());
+}
+
+// ---------------------------------------------------------------- colour key
+
+TEST(ColourKey, ExactlyTheKeyColouredPixelsAreLeftOutOfTheMask)
+{
+    struct Pixel {
+        QRgb colour;
+        bool seeThrough;
+    };
+    const Pixel pixels[] = {
+        {qRgb(255, 0, 255), true},  {qRgb(254, 0, 255), false}, {qRgb(255, 1, 255), false},
+        {qRgb(255, 0, 254), false}, {qRgb(0, 0, 0), false},     {qRgb(255, 255, 255), false},
+        {qRgb(255, 0, 255), true},
+    };
+    for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_RGB888}) {
+        SCOPED_TRACE(int(format));
+        QImage picture(int(std::size(pixels)), 2, format);
+        picture.fill(Qt::white);
+        for (int x = 0; x < int(std::size(pixels)); ++x)
+            picture.setPixel(x, 1, pixels[x].colour);
+        QWidget window;
+        ColourKeyWindow::apply(&window, picture, qRgb(255, 0, 255));
+        const QRegion mask = window.mask();
+        for (int x = 0; x < int(std::size(pixels)); ++x) {
+            EXPECT_TRUE(mask.contains(QPoint(x, 0)));
+            EXPECT_EQ(!mask.contains(QPoint(x, 1)), pixels[x].seeThrough) << x;
+        }
+        EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+        EXPECT_EQ(window.windowOpacity(), 1.0);
+    }
+}
+
+TEST(ColourKey, MainWindowMaskFollowsItsPicturePixelByPixel)
+{
+    ScriptedPlatform scripted;
+    frmMain window;
+    ASSERT_TRUE(window.Form_Load());
+    const QImage picture = window.skinPicture();
+    const QRegion mask = window.mask();
+    int seeThrough = 0, mismatches = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const bool key = (picture.pixel(x, y) & 0xffffff) == 0xff00ff;
+            seeThrough += key;
+            mismatches += key == mask.contains(QPoint(x, y));
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_GT(seeThrough, 0);
+    EXPECT_LT(seeThrough, picture.width() * picture.height());
+}
+
+} // namespace
