@@ -17,6 +17,7 @@ class QLineEdit;
 class QListWidget;
 class QTimer;
 class SettingsPanel;
+struct RunReport;
 
 // Twips to pixels at 15 twips a pixel.
 constexpr int twips(int t) { return (t + 7) / 15; }
@@ -81,6 +82,9 @@ public:
     void HelpCommand();      // 4
     void ExitCommand();      // 5
 
+    // Conversion run: the entries from CurrentFileIndex on.
+    void ConvertNextFile(RunReport &report);
+
     // Busy indicator.
     void ShowBusyIndicator();
     void StartBusyTimer();
@@ -98,6 +102,7 @@ protected:
 private:
     void createControls();
     void connectHandlers();
+    bool isBareBackground(const QPoint &pos) const;
 
     QImage skin_;
     // Where the pointer took hold of the window while it follows the pointer itself.
