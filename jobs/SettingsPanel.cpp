@@ -98,6 +98,8 @@ void SettingsPanel::createCaptions()
         label->setObjectName(QStringLiteral("Label%1").arg(place.number));
         label->setGeometry(twipRect(place.left, place.top, place.width, place.height));
         label->setFont(Fonts::tahoma(place.title));
+        // From the top, so a line a pixel taller than its caption loses only descender tips.
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         QPalette black = label->palette();
         black.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(black);
@@ -129,6 +131,7 @@ void SettingsPanel::createLinks()
         auto *label = new LinkLabel(QString::fromLatin1(caption), this);
         label->setObjectName(QString::fromLatin1(name));
         label->setFont(Fonts::tahoma(true, true));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setGeometry(twipRect(left, 4440, width, 210));
         return label;
     };

@@ -7,8 +7,10 @@
 void Fonts::registerTahoma()
 {
     const QString tahoma = QStringLiteral("Tahoma");
-    for (const char *file : {"/tahoma.ttf", "/tahomabd.ttf"})
-        QFontDatabase::addApplicationFont(wineFontFolder() + QLatin1String(file));
+    // Only the regular face: fonts-wine's tahomabd.ttf draws strokes hardly
+    // heavier than the regular one, so titles and links would not read as
+    // bold. Without a bold face Qt emboldens the regular one, which does.
+    QFontDatabase::addApplicationFont(wineFontFolder() + QStringLiteral("/tahoma.ttf"));
     if (QFontDatabase::hasFamily(tahoma))
         return;
     // Faces whose widths come near Tahoma's; the first one present wins.
