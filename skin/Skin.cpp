@@ -1,45 +1,16 @@
 #include "skin/Skin.h"
 
 #include <QBitmap>
-#include <QPainter>
 
 namespace Skin {
 namespace {
 
-const int MenuWidths[4] = {41, 69, 62, 56};
-
-QPixmap loadOr(const QString &resource, int width, int height, QColor fallback)
-{
-    QPixmap picture(resource);
-    if (!picture.isNull())
-        return picture;
-    picture = QPixmap(width, height);
-    picture.fill(fallback);
-    return picture;
-}
-
-QImage placeholderBackground()
-{
-    QImage image(600, 490, QImage::Format_RGB32);
-    image.fill(KeyColour);
-    QPainter painter(&image);
-    painter.fillRect(4, 4, 590, 480, QColor(70, 110, 170));
-    painter.end();
-    // Corner cuts: two pixels of the outermost row, one of the next, per corner.
-    const QPoint cuts[] = {{4, 4}, {5, 4}, {4, 5}, {593, 4}, {592, 4}, {593, 5},
-                           {4, 483}, {5, 483}, {4, 482}, {593, 483}, {592, 483}, {593, 482}};
-    for (const QPoint &p : cuts)
-        image.setPixel(p, KeyColour);
-    return image;
-}
-
 template <size_t N>
-std::array<QPixmap, N> loadSet(const char *stem, const int *widths, int height, QColor fallback)
+std::array<QPixmap, N> loadSet(const char *stem)
 {
     std::array<QPixmap, N> set;
     for (size_t i = 0; i < N; ++i)
-        set[i] = loadOr(QStringLiteral(":/skin/%1%2.jpg").arg(QLatin1String(stem)).arg(i),
-                        widths ? widths[i] : 60, height, fallback);
+        set[i] = QPixmap(QStringLiteral(":/skin/%1%2.jpg").arg(QLatin1String(stem)).arg(i));
     return set;
 }
 
@@ -47,14 +18,13 @@ std::array<QPixmap, N> loadSet(const char *stem, const int *widths, int height, 
 
 QImage background()
 {
-    QImage image(QStringLiteral(":/skin/skin.bmp"));
-    return image.isNull() ? placeholderBackground() : image.convertToFormat(QImage::Format_RGB32);
+    return QImage(QStringLiteral(":/skin/skin.bmp")).convertToFormat(QImage::Format_RGB32);
 }
 
-std::array<QPixmap, 6> buttonHover() { return loadSet<6>("button_hover", nullptr, 72, QColor(190, 215, 250)); }
-std::array<QPixmap, 6> buttonPush() { return loadSet<6>("button_push", nullptr, 72, QColor(120, 160, 220)); }
-std::array<QPixmap, 4> menuHover() { return loadSet<4>("menu_hover", MenuWidths, 16, QColor(190, 215, 250)); }
-std::array<QPixmap, 4> menuPush() { return loadSet<4>("menu_push", MenuWidths, 16, QColor(120, 160, 220)); }
+std::array<QPixmap, 6> buttonHover() { return loadSet<6>("button_hover"); }
+std::array<QPixmap, 6> buttonPush() { return loadSet<6>("button_push"); }
+std::array<QPixmap, 4> menuHover() { return loadSet<4>("menu_hover"); }
+std::array<QPixmap, 4> menuPush() { return loadSet<4>("menu_push"); }
 
 QIcon windowIcon()
 {
@@ -66,10 +36,28 @@ QIcon windowIcon()
 
 QCursor handCursor()
 {
-    QPixmap hand(QStringLiteral(":/skin/hand.png"));
-    if (hand.isNull())
-        return QCursor(Qt::PointingHandCursor);
-    return QCursor(hand, 6, 0);
+    // The picture holds black, white and see-through pixels: a monochrome
+    // cursor's bitmap (black) and mask (drawn).
+    const QImage hand = QImage(QStringLiteral(":/skin/hand.png")).convertToFormat(QImage::Format_ARGB32);
+    QImage bits(hand.size(), QImage::Format_Mono);
+    QImage mask(hand.size(), QImage::Format_Mono);
+    // Index 0 white (bit clear), index 1 black (bit set), as bitmaps read them.
+    const QList<QRgb> table = {qRgb(255, 255, 255), qRgb(0, 0, 0)};
+    bits.setColorTable(table);
+    mask.setColorTable(table);
+    bits.fill(0);
+    mask.fill(0);
+    for (int y = 0; y < hand.height(); ++y) {
+        for (int x = 0; x < hand.width(); ++x) {
+            const QRgb pixel = hand.pixel(x, y);
+            if (qAlpha(pixel) < 128)
+                continue;
+            mask.setPixel(x, y, 1);
+            if (qGray(pixel) < 128)
+                bits.setPixel(x, y, 1);
+        }
+    }
+    return QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), 6, 0);
 }
 
 } // namespace Skin

@@ -10,8 +10,9 @@
 
 void frmMain::Form_MouseDown(qint16, qint16, float, float)
 {
-    // Let the window manager move us; a bare X server has none, so follow the
-    // pointer ourselves until the button is released.
+    // Any button moves the window. A window manager moves it itself until the
+    // release; a bare X server has none (startSystemMove fails there), so the
+    // window follows the pointer from the press offset until the release.
     QWindow *window = windowHandle();
     followingPointer_ = !(window && window->startSystemMove());
 }
@@ -22,6 +23,7 @@ void frmMain::Form_MouseMove(qint16, qint16, float, float)
         button->clearPicture();
     for (ImageArea *title : imgMenu)
         title->clearPicture();
+    // Cancel, OK, Default back to black, panel shown or not.
     picSetting->picSetting_MouseMove();
 }
 

@@ -145,21 +145,37 @@ void frmMain::paintEvent(QPaintEvent *)
     painter.drawImage(0, 0, skin_);
 }
 
+// The bare background: drawn skin under no visible control. Presses and moves
+// that a control passes on to its parent (labels, busy cells, the list's
+// frame) belong to that control, not to the window.
+bool frmMain::isBareBackground(const QPoint &pos) const
+{
+    if (!rect().contains(pos) || childAt(pos))
+        return false;
+    return !skin_.valid(pos) || skin_.pixel(pos) != Skin::KeyColour;
+}
+
 void frmMain::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    if (!isBareBackground(event->position().toPoint()))
+        return;
+    dragOffset_ = event->globalPosition().toPoint() - pos();
     Form_MouseDown(qint16(mouseButtonNumber(event->button())), 0, 0, 0);
 }
 
 void frmMain::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
+    // A release that went elsewhere (a popup, the window manager) still ends the move.
+    if (followingPointer_ && event->buttons() == Qt::NoButton)
+        followingPointer_ = false;
     if (followingPointer_) {
         move(event->globalPosition().toPoint() - dragOffset_);
         return;
     }
-    Form_MouseMove(0, 0, 0, 0);
+    if (isBareBackground(event->position().toPoint()))
+        Form_MouseMove(0, 0, 0, 0);
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent *event)
