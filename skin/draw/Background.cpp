@@ -109,13 +109,13 @@ void bigArrow(QPainter &p)
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath arrow;
-    arrow.moveTo(418, 196);
-    arrow.lineTo(508, 196);
-    arrow.lineTo(508, 172);
-    arrow.lineTo(566, 220);
-    arrow.lineTo(508, 268);
-    arrow.lineTo(508, 244);
-    arrow.lineTo(418, 244);
+    arrow.moveTo(410, 196);
+    arrow.lineTo(500, 196);
+    arrow.lineTo(500, 172);
+    arrow.lineTo(558, 220);
+    arrow.lineTo(500, 268);
+    arrow.lineTo(500, 244);
+    arrow.lineTo(410, 244);
     arrow.closeSubpath();
     p.translate(2, 3);
     p.setPen(Qt::NoPen);
@@ -130,9 +130,9 @@ void bigArrow(QPainter &p)
     p.setBrush(g);
     p.drawPath(arrow);
     p.restore();
-    Text::draw(p, QRect(420, 196, 88, 48), Qt::AlignCenter, QStringLiteral("FLV"), Text::font(22, true),
+    Text::draw(p, QRect(412, 196, 88, 48), Qt::AlignCenter, QStringLiteral("FLV"), Text::font(22, true),
                QColor(110, 50, 0));
-    Text::draw(p, QRect(410, 276, 162, 16), Qt::AlignCenter, QStringLiteral("AVI  WMV  MOV  MP4  3GP"),
+    Text::draw(p, QRect(404, 276, 160, 16), Qt::AlignCenter, QStringLiteral("into five video formats"),
                Text::font(11, true), Palette::PanelSoftText);
 }
 
@@ -166,7 +166,7 @@ void startPanel(QPainter &p)
     stepItem(p, 1, 206, QStringLiteral("Choose the settings"),
              QStringLiteral("Click Settings to set frame size, frame rate and bit rates."));
     stepItem(p, 2, 250, QStringLiteral("Add a file and name its output"),
-             QStringLiteral("Click Add, pick an FLV file, then save it as AVI, WMV, ..."));
+             QStringLiteral("Click Add, pick an FLV file, then name the converted file."));
     stepItem(p, 3, 294, QStringLiteral("Repeat for more files"),
              QStringLiteral("Each Add puts one more file on the list."));
     stepItem(p, 4, 338, QStringLiteral("Convert"),
