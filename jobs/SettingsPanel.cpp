@@ -117,7 +117,7 @@ void SettingsPanel::createBoxes()
         box->setEditable(true);
         // Typing sets the text only; the lists are fixed.
         box->setInsertPolicy(QComboBox::NoInsert);
-        box->setCompleter(nullptr);
+        box->setCompleter(nullptr);   // no inline completion while typing
         box->addItems(table[i].choices);
         box->setMaxVisibleItems(table[i].choices.size());
         box->setGeometry(twipRect(place.left, place.top, place.width, BoxHeight));

@@ -186,6 +186,17 @@ TEST_F(SettingsPanelTest, TypedTextIsTheSettingUnvalidatedAndNeverAddsItems)
     EXPECT_EQ(SettingsPanel::SettingPiece(panel->cmbVBRMP4), "");
     EXPECT_EQ(panel->cmbVBRMP4->count(), 14);
 
+    // Typing is taken as typed: no completion, no case folding onto an item.
+    edit = panel->cmbAB3GP->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, "12.2K");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(panel->cmbAB3GP->currentText(), "12.2K");
+    edit = panel->cmbSizeMOV->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, "64");
+    EXPECT_EQ(panel->cmbSizeMOV->currentText(), "64");
+
     // Picking an item is the same as typing it.
     panel->cmbFPS3GP->setCurrentIndex(3);
     EXPECT_EQ(SettingsPanel::SettingPiece(panel->cmbFPS3GP), "29.97");
