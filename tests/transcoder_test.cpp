@@ -486,6 +486,19 @@ TEST_F(TranscoderRun, WithoutFfmpegOneLineAndFailure)
     EXPECT_FALSE(QFileInfo::exists(output));
 }
 
+TEST_F(TranscoderRun, AnFfmpegSuccessWithoutOutputIsAFailure)
+{
+    stage("clip.flv");
+    // The null muxer ends well and writes no file.
+    const ToolRun run = runProgram(converter("conv.dll"),
+                                   line("-i S/tmpFile.flv -y -f null S/tmpFile.avi"), environment_);
+    EXPECT_TRUE(run.normalExit);
+    EXPECT_NE(run.exitCode, 0);
+    ASSERT_FALSE(run.errorLines.isEmpty());
+    EXPECT_TRUE(run.errorLines.last().startsWith("conv: ffmpeg wrote no output"))
+        << run.errorLines.last().toStdString();
+}
+
 TEST_F(TranscoderRun, RefusedArgumentsStartNothing)
 {
     stage("clip.flv");
