@@ -91,22 +91,22 @@ TEST_F(CommandChannel, EachRelayItemSendsItsDigitAndRunsItsCommand)
 {
     struct Case {
         const char *item;
-        void (frmPop::*click)();
+        std::function<void(frmPop &)> click;
         QChar digit;
         std::function<bool(const ScriptedPlatform &, const frmMain &)> ran;
     };
     const Case cases[] = {
-        {"Add New", &frmPop::menuAdd_Click, QLatin1Char('0'),
+        {"Add New", [](frmPop &p) { p.menuAdd_Click(); }, QLatin1Char('0'),
          [](const ScriptedPlatform &s, const frmMain &) { return s.fileDialogs.size() == 1; }},
-        {"Remove", &frmPop::menuRemove_Click, QLatin1Char('1'),
+        {"Remove", [](frmPop &p) { p.menuRemove_Click(); }, QLatin1Char('1'),
          [](const ScriptedPlatform &s, const frmMain &) {
              return s.popups.size() == 1 && s.popups[0].menuTitle == QLatin1String("Remove");
          }},
-        {"Settings", &frmPop::menuSetting_Click, QLatin1Char('3'),
+        {"Settings", [](frmPop &p) { p.menuSetting_Click(); }, QLatin1Char('3'),
          [](const ScriptedPlatform &, const frmMain &w) { return !w.picSetting->isHidden(); }},
-        {"Help", &frmPop::menuHelp_Click, QLatin1Char('4'),
+        {"Help", [](frmPop &p) { p.menuHelp_Click(); }, QLatin1Char('4'),
          [](const ScriptedPlatform &s, const frmMain &) { return s.shellOpened.size() == 1; }},
-        {"Exit", &frmPop::menuExit_Click, QLatin1Char('5'),
+        {"Exit", [](frmPop &p) { p.menuExit_Click(); }, QLatin1Char('5'),
          [](const ScriptedPlatform &s, const frmMain &) { return s.endProgramCalls == 1; }},
     };
     for (const Case &c : cases) {
@@ -114,7 +114,7 @@ TEST_F(CommandChannel, EachRelayItemSendsItsDigitAndRunsItsCommand)
         ScriptedPlatform fresh;
         frmMain main;
         ASSERT_TRUE(main.Form_Load());
-        (pop.*c.click)();
+        c.click(pop);
         EXPECT_EQ(main.menuMsg->text(), QStringLiteral("a") + c.digit);
         EXPECT_TRUE(c.ran(fresh, main));
         EXPECT_FALSE(main.CalledFromMenu);
