@@ -5,5 +5,5 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 sh "$top/scripts/install-deps.sh"
 dir=$(sh "$top/scripts/build.sh" "$@")
-export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$top/tests/support/lsan.supp}"
 ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
