@@ -3,18 +3,12 @@
 #include "jobs/LinkLabel.h"
 #include "jobs/core/SettingsChoices.h"
 #include "window/Fonts.h"
+#include "window/Twips.h"
 
 #include <QComboBox>
 #include <QMouseEvent>
 
 namespace {
-
-// Twips to pixels at 15 twips a pixel, inside the panel.
-QRect twipRect(int left, int top, int width, int height)
-{
-    auto px = [](int t) { return (t + 7) / 15; };
-    return QRect(px(left), px(top), px(width), px(height));
-}
 
 struct CaptionPlace {
     int number;

@@ -18,11 +18,6 @@
 
 namespace {
 
-QRect twipRect(int left, int top, int width, int height)
-{
-    return QRect(twips(left), twips(top), twips(width), twips(height));
-}
-
 QLabel *runLabel(QWidget *parent, const QString &caption, const QRect &geometry)
 {
     auto *label = new QLabel(caption, parent);

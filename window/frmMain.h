@@ -3,6 +3,8 @@
 // the system's state; its handlers are spread over jobs/ and window/ by
 // what they do.
 
+#include "window/Twips.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
@@ -19,8 +21,6 @@ class QTimer;
 class SettingsPanel;
 struct RunReport;
 
-// Twips to pixels at 15 twips a pixel.
-constexpr int twips(int t) { return (t + 7) / 15; }
 
 class frmMain : public QWidget {
     Q_OBJECT
