@@ -32,8 +32,9 @@ SettingPieces piecesOf(const SettingsPanel &p)
 }
 
 // ffmpeg's share of one conversion, as the transcoder would start it. For
-// 3GP that is the audio decode and the mux; the AMR-NB encoding between
-// them is the transcoder's own and has no ffmpeg equivalent.
+// 3GP that is the audio decode, then the video encoded straight into the
+// output, one after the other; the transcoder's ffprobe, its AMR-NB encoding
+// and its final stream copy have no ffmpeg equivalent.
 double ffmpegDirect(const CommandLine &line, const QString &scratch)
 {
     const TranscoderArguments::Plan plan = TranscoderArguments::translate(line.arguments);
@@ -46,7 +47,7 @@ double ffmpegDirect(const CommandLine &line, const QString &scratch)
             fail("ffmpeg");
     } else {
         if (runToEnd("ffmpeg", TranscoderArguments::audioDecodeArguments(plan, scratch + "/a.raw")) != 0
-            || runToEnd("ffmpeg", TranscoderArguments::muxArguments(plan, QString())) != 0)
+            || runToEnd("ffmpeg", TranscoderArguments::videoArguments(plan, plan.output)) != 0)
             fail("ffmpeg (3gp)");
     }
     return secondsOf(wall);

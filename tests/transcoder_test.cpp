@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -81,14 +82,33 @@ TEST(TranscoderArguments, The3gpLineEncodesItsOwnAmrAudio)
     EXPECT_EQ(plan.amrSampleRate, 8000);
     EXPECT_EQ(plan.input, "/s/tmpFile.flv");
     EXPECT_EQ(TA::audioDecodeArguments(plan, "/t/a.raw"),
-              quiet + words("-y -i /s/tmpFile.flv -map 0:a:0 -vn -ac 1 -ar 8000 -c:a pcm_s16le "
+              quiet + words("-y -i /s/tmpFile.flv -map 0:a:0? -vn -ac 1 -ar 8000 -c:a pcm_s16le "
                             "-f s16le /t/a.raw"));
-    // The AMR input comes straight after the first, so -b, -r, -s stay output options.
-    EXPECT_EQ(TA::muxArguments(plan, "/t/a.amr"),
-              quiet + words("-i /s/tmpFile.flv -i /t/a.amr -map 0:v:0? -map 1:a:0 -b:v 120k -y "
-                            "-r 14.985 -s 176x144 -c:a copy /s/tmpFile.3gp"));
-    EXPECT_EQ(TA::muxArguments(plan, QString()),
-              quiet + words("-i /s/tmpFile.flv -b:v 120k -y -r 14.985 -s 176x144 -an /s/tmpFile.3gp"));
+    EXPECT_EQ(TA::streamProbeArguments(plan),
+              words("-v error -show_entries stream=codec_type -of csv=p=0 /s/tmpFile.flv"));
+    EXPECT_EQ(TA::videoArguments(plan, "/t/video.3gp"),
+              quiet + words("-i /s/tmpFile.flv -b:v 120k -y -r 14.985 -s 176x144 -map 0:v:0? -an "
+                            "/t/video.3gp"));
+    // The parts are joined as they are: nothing is encoded again.
+    EXPECT_EQ(TA::muxArguments(plan, "/t/video.3gp", "/t/a.amr"),
+              quiet + words("-y -i /t/video.3gp -i /t/a.amr -map 0 -map 1 -c copy /s/tmpFile.3gp"));
+    EXPECT_EQ(TA::muxArguments(plan, "/t/video.3gp", QString()),
+              quiet + words("-y -i /t/video.3gp -map 0 -c copy /s/tmpFile.3gp"));
+    EXPECT_EQ(TA::muxArguments(plan, QString(), "/t/a.amr"),
+              quiet + words("-y -i /t/a.amr -map 0 -c copy /s/tmpFile.3gp"));
+}
+
+TEST(TranscoderArguments, The3gpJoinKeepsTheLinesOverwriteAndOutputFormat)
+{
+    // Without -y an existing output is refused; the output's -f is the join's,
+    // an -f before the input is the input's.
+    const TA::Plan plain = TA::translate(words(
+        "-f flv -i /s/in.flv -acodec libamr_nb -f 3gp /s/out.bin"));
+    ASSERT_TRUE(plain.error.isEmpty()) << plain.error.toStdString();
+    EXPECT_EQ(TA::muxArguments(plain, "/t/video.bin", "/t/a.amr"),
+              quiet + words("-i /t/video.bin -i /t/a.amr -map 0 -map 1 -c copy -f 3gp /s/out.bin"));
+    EXPECT_EQ(TA::videoArguments(plain, "/t/video.bin"),
+              quiet + words("-f flv -i /s/in.flv -f 3gp -map 0:v:0? -an /t/video.bin"));
 }
 
 TEST(TranscoderArguments, VideoBitRateGetsItsUnit)
@@ -131,7 +151,7 @@ TEST(TranscoderArguments, ThreeGpVideoCodecFollowsTheFrameSize)
         legacy << output;
         const TA::Plan plan = TA::translate(legacy);
         EXPECT_TRUE(plan.error.isEmpty()) << plan.error.toStdString();
-        const QStringList run = amr ? TA::muxArguments(plan, "a.amr") : plan.ffmpegArguments;
+        const QStringList run = amr ? TA::videoArguments(plan, "video.3gp") : plan.ffmpegArguments;
         const qsizetype at = run.indexOf("-vcodec");
         return at < 0 ? QString() : run.value(at + 1);
     };
@@ -254,6 +274,14 @@ bool makeFlv(const QString &path, bool withAudio)
     return run.normalExit && run.exitCode == 0 && QFileInfo(path).size() > 0;
 }
 
+bool makeSoundOnlyFlv(const QString &path)
+{
+    const ToolRun run = runProgram(
+        "ffmpeg", {"-nostdin", "-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                   "sine=frequency=440:sample_rate=44100", "-t", "2", "-c:a", "libmp3lame", path});
+    return run.normalExit && run.exitCode == 0 && QFileInfo(path).size() > 0;
+}
+
 struct Probe {
     QJsonObject format;
     QJsonObject video;
@@ -294,7 +322,8 @@ protected:
             return;
         fixtures_ = new QTemporaryDir;
         madeFixtures_ = makeFlv(fixtures_->filePath("clip.flv"), true)
-            && makeFlv(fixtures_->filePath("silent.flv"), false);
+            && makeFlv(fixtures_->filePath("silent.flv"), false)
+            && makeSoundOnlyFlv(fixtures_->filePath("sound.flv"));
     }
     static void TearDownTestSuite()
     {
@@ -411,6 +440,72 @@ TEST_F(TranscoderRun, ASilentClipGivesA3gpWithoutSound)
     EXPECT_EQ(leftovers(), QStringList());
 }
 
+TEST_F(TranscoderRun, SoundAloneGivesA3gpWithSoundAlone)
+{
+    stage("sound.flv");
+    const ToolRun run = runProgram(
+        converter("conv.dll"),
+        line("-i S/tmpFile.flv -b 120 -y -r 14.985 -s 176x144 -acodec libamr_nb -ar 8000 -ab 4.75k "
+             "S/tmpFile.3gp"),
+        environment_);
+    EXPECT_EQ(run.exitCode, 0) << run.errorLines.join('\n').toStdString();
+    // The video run found nothing to do; its complaint is not passed on.
+    EXPECT_TRUE(run.errorLines.isEmpty()) << run.errorLines.join('\n').toStdString();
+    const Probe got = probe(s() + "/tmpFile.3gp");
+    EXPECT_TRUE(got.video.isEmpty());
+    EXPECT_EQ(got.audioStreams, 1);
+    EXPECT_EQ(got.audio.value("codec_name").toString(), "amr_nb");
+    EXPECT_EQ(leftovers(), QStringList());
+}
+
+TEST_F(TranscoderRun, A3gpThatCannotBeMadeSaysWhyAndKeepsWhatWasThere)
+{
+    struct Case {
+        const char *name;
+        QString line;
+        bool outputExists;   // a file is at the output path before the run
+        QString reason;      // in the last line
+    };
+    const std::vector<Case> cases = {
+        {"video refused after the sound is done",
+         "-i S/tmpFile.flv -b 120 -y -r 14.985 -s 320x240 -vcodec h263 -acodec libamr_nb -ar 8000 "
+         "-ab 4.75k S/tmpFile.3gp",
+         false, "Error"},
+        {"no -y and the output exists",
+         "-i S/tmpFile.flv -b 120 -r 14.985 -s 176x144 -acodec libamr_nb -ar 8000 -ab 4.75k "
+         "S/tmpFile.3gp",
+         true, "already exists"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        stage("clip.flv");
+        const QString output = s() + "/tmpFile.3gp";
+        QFile::remove(output);
+        if (c.outputExists) {
+            QFile earlier(output);
+            ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+            earlier.write("kept");
+        }
+        const ToolRun run = runProgram(converter("conv.dll"), line(c.line), environment_);
+        EXPECT_TRUE(run.normalExit);
+        EXPECT_NE(run.exitCode, 0);
+        ASSERT_FALSE(run.errorLines.isEmpty());
+        EXPECT_EQ(run.errorLines.filter(QRegularExpression("^conv: ")).size(), 1)
+            << run.errorLines.join('\n').toStdString();
+        EXPECT_TRUE(run.errorLines.last().startsWith("conv: ffmpeg failed"))
+            << run.errorLines.last().toStdString();
+        EXPECT_TRUE(run.errorLines.last().contains(c.reason)) << run.errorLines.last().toStdString();
+        if (c.outputExists) {
+            QFile earlier(output);
+            ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+            EXPECT_EQ(earlier.readAll(), "kept");
+        } else {
+            EXPECT_FALSE(QFileInfo::exists(output));
+        }
+        EXPECT_EQ(leftovers(), QStringList());
+    }
+}
+
 TEST_F(TranscoderRun, EndedMidwayItLeavesNoIntermediateFiles)
 {
     // Long enough that the AMR steps are still running when the folder shows.
@@ -466,6 +561,9 @@ TEST_F(TranscoderRun, ADamagedInputFailsAndLeavesNoOutput)
         ASSERT_FALSE(run.errorLines.isEmpty());
         EXPECT_TRUE(run.errorLines.last().startsWith("conv: ")) << run.errorLines.last().toStdString();
         EXPECT_TRUE(run.errorLines.last().contains("Invalid data")) << run.errorLines.last().toStdString();
+        // Steps run side by side report one failure, not one each.
+        EXPECT_EQ(run.errorLines.filter(QRegularExpression("^conv: ")).size(), 1)
+            << run.errorLines.join('\n').toStdString();
         EXPECT_EQ(leftovers(), QStringList());
     }
 }

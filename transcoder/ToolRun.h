@@ -1,8 +1,11 @@
 #pragma once
-// Runs one ffmpeg tool to its end: standard input from /dev/null, its
-// messages passed on to our stderr as they come, the last one kept.
+// Runs ffmpeg's tools: standard input from /dev/null, their messages passed
+// on to our stderr, the last one kept.
+
+#include "transcoder/StderrRelay.h"
 
 #include <QByteArray>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -14,5 +17,29 @@ struct ToolOutcome {
     QByteArray output;       // its stdout, when captured
 };
 
-// captureOutput false: the tool's stdout goes to ours.
+// A tool started now and waited for later, so that another can run meanwhile.
+// Its messages are read only while finish() or abandon() waits: until then
+// the choice between passing them on and dropping them is still open.
+class StartedTool {
+public:
+    // captureOutput false: the tool's stdout goes to ours.
+    StartedTool(const QString &program, const QStringList &arguments, bool captureOutput);
+    ~StartedTool();  // abandons a tool still running
+    StartedTool(const StartedTool &) = delete;
+    StartedTool &operator=(const StartedTool &) = delete;
+
+    // Waits for the tool's end; its messages are passed on.
+    ToolOutcome finish();
+    // Its result is not wanted: ends it and waits, its messages dropped.
+    void abandon();
+
+private:
+    QProcess process_;
+    StderrRelay relay_;
+    ToolOutcome outcome_;
+    bool captureOutput_;
+    bool done_ = false;
+};
+
+// Runs one tool to its end.
 ToolOutcome runTool(const QString &program, const QStringList &arguments, bool captureOutput);

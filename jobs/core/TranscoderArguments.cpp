@@ -183,6 +183,8 @@ Plan translate(const QStringList &legacy)
         if (plan.amrAudio && isAmrOnlyOption(item.option))
             continue;
         append(inputSeen ? plan.afterInput : plan.beforeInput, item);
+        if (inputSeen && item.option == QLatin1String("-f"))
+            plan.outputFormat = item.value;
         if (item.option == QLatin1String("-i"))
             inputSeen = true;
     }
@@ -196,31 +198,49 @@ Plan translate(const QStringList &legacy)
     return plan;
 }
 
+QStringList streamProbeArguments(const Plan &plan)
+{
+    return {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+            QStringLiteral("stream=codec_type"), QStringLiteral("-of"), QStringLiteral("csv=p=0"),
+            plan.input};
+}
+
+QStringList videoArguments(const Plan &plan, const QString &videoPath)
+{
+    return quietPrefix() + plan.beforeInput + plan.afterInput
+        + QStringList{QStringLiteral("-map"), QStringLiteral("0:v:0?"), QStringLiteral("-an"),
+                      videoPath};
+}
+
 QStringList audioDecodeArguments(const Plan &plan, const QString &rawPath)
 {
     return quietPrefix()
         + QStringList{QStringLiteral("-y"), QStringLiteral("-i"), plan.input,
-                      QStringLiteral("-map"), QStringLiteral("0:a:0"), QStringLiteral("-vn"),
+                      QStringLiteral("-map"), QStringLiteral("0:a:0?"), QStringLiteral("-vn"),
                       QStringLiteral("-ac"), QStringLiteral("1"), QStringLiteral("-ar"),
                       QString::number(plan.amrSampleRate), QStringLiteral("-c:a"),
                       QStringLiteral("pcm_s16le"), QStringLiteral("-f"), QStringLiteral("s16le"),
                       rawPath};
 }
 
-QStringList muxArguments(const Plan &plan, const QString &amrPath)
+QStringList muxArguments(const Plan &plan, const QString &videoPath, const QString &amrPath)
 {
-    QStringList arguments = quietPrefix() + plan.beforeInput;
-    if (amrPath.isEmpty()) {
-        arguments += plan.afterInput;
-        arguments << QStringLiteral("-an");
-    } else {
-        // The second input right after the first, so the options that follow
-        // are still output options.
-        arguments << QStringLiteral("-i") << amrPath << QStringLiteral("-map")
-                  << QStringLiteral("0:v:0?") << QStringLiteral("-map") << QStringLiteral("1:a:0");
-        arguments += plan.afterInput;
-        arguments << QStringLiteral("-c:a") << QStringLiteral("copy");
+    QStringList arguments = quietPrefix();
+    // Without -y an existing output is refused, as the one-run lines do.
+    if (plan.overwrite)
+        arguments << QStringLiteral("-y");
+    int inputs = 0;
+    for (const QString &path : {videoPath, amrPath}) {
+        if (!path.isEmpty()) {
+            arguments << QStringLiteral("-i") << path;
+            ++inputs;
+        }
     }
+    for (int i = 0; i < inputs; ++i)
+        arguments << QStringLiteral("-map") << QString::number(i);
+    arguments << QStringLiteral("-c") << QStringLiteral("copy");
+    if (!plan.outputFormat.isEmpty())
+        arguments << QStringLiteral("-f") << plan.outputFormat;
     arguments << plan.output;
     return arguments;
 }

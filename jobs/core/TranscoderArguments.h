@@ -21,7 +21,8 @@ struct Plan {
     int amrMode = 7;
     int amrSampleRate = 8000;
     QStringList ffmpegArguments;  // the single run, when the audio is not ours
-    // Internal to muxArguments: the translated line split around the input.
+    QString outputFormat;         // -f given for the output, or empty
+    // Internal to videoArguments: the translated line split around the input.
     QStringList beforeInput;
     QStringList afterInput;
 };
@@ -31,9 +32,14 @@ Plan translate(const QStringList &legacy);
 // Given to every run: no key reading from stdin, no banner, errors only.
 QStringList quietPrefix();
 
-// For the AMR-NB path: the audio as raw s16le mono at the plan's rate, then
-// the video with that audio (amrPath empty: the output gets no audio).
+// For the AMR-NB path, whose first three runs go side by side. The kinds of
+// the input's streams, one a line ("video", "audio"), from ffprobe; the video
+// alone as the line asks for it; the first audio stream, if any, as raw s16le
+// mono at the plan's rate; then the output made of the parts by stream copy
+// (either path empty: that part is left out).
+QStringList streamProbeArguments(const Plan &plan);
+QStringList videoArguments(const Plan &plan, const QString &videoPath);
 QStringList audioDecodeArguments(const Plan &plan, const QString &rawPath);
-QStringList muxArguments(const Plan &plan, const QString &amrPath);
+QStringList muxArguments(const Plan &plan, const QString &videoPath, const QString &amrPath);
 
 } // namespace TranscoderArguments
