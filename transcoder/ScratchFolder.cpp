@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <cstring>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace {
@@ -45,15 +46,24 @@ bool copyPath(char *to, const QString &path)
 
 } // namespace
 
-ScratchFolder::ScratchFolder() : folder_(QDir::tempPath() + QStringLiteral("/morvane-conv-XXXXXX"))
+ScratchFolder::ScratchFolder()
 {
-    if (!folder_.isValid() || !copyPath(folderPath, folder_.path()))
-        return;
-    struct sigaction action {};
-    action.sa_handler = onEndingSignal;
-    sigemptyset(&action.sa_mask);
-    for (int i = 0; i < 3; ++i)
-        sigaction(endingSignals[i], &action, &previous[i]);
+    // Held from before the folder exists until the handler can remove it, so
+    // that an ending signal in between cannot leave it behind.
+    sigset_t ending, before;
+    sigemptyset(&ending);
+    for (int signal : endingSignals)
+        sigaddset(&ending, signal);
+    pthread_sigmask(SIG_BLOCK, &ending, &before);
+    folder_.emplace(QDir::tempPath() + QStringLiteral("/morvane-conv-XXXXXX"));
+    if (folder_->isValid() && copyPath(folderPath, folder_->path())) {
+        struct sigaction action {};
+        action.sa_handler = onEndingSignal;
+        sigemptyset(&action.sa_mask);
+        for (int i = 0; i < 3; ++i)
+            sigaction(endingSignals[i], &action, &previous[i]);
+    }
+    pthread_sigmask(SIG_SETMASK, &before, nullptr);
 }
 
 ScratchFolder::~ScratchFolder()
@@ -69,7 +79,7 @@ ScratchFolder::~ScratchFolder()
 
 QString ScratchFolder::file(const QString &name)
 {
-    const QString path = folder_.filePath(name);
+    const QString path = folder_->filePath(name);
     if (fileCount < maxFiles && copyPath(filePaths[fileCount], path))
         fileCount = fileCount + 1;
     return path;

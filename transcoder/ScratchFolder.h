@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <optional>
+
 class ScratchFolder {
 public:
     ScratchFolder();
@@ -13,11 +15,11 @@ public:
     ScratchFolder(const ScratchFolder &) = delete;
     ScratchFolder &operator=(const ScratchFolder &) = delete;
 
-    bool isValid() const { return folder_.isValid(); }
-    QString errorString() const { return folder_.errorString(); }
+    bool isValid() const { return folder_->isValid(); }
+    QString errorString() const { return folder_->errorString(); }
     // The path of a file in the folder, removed with it; at most four.
     QString file(const QString &name);
 
 private:
-    QTemporaryDir folder_;
+    std::optional<QTemporaryDir> folder_;  // made in the constructor, with the signals held
 };
