@@ -12,10 +12,6 @@
 
 namespace {
 
-// Where each title stands, in twips. The titles never move, so these are
-// also their current positions.
-constexpr int TitleLeft[4] = {240, 930, 2030, 3060};
-constexpr int TitleTop = 460;
 // A title's menu opens 10 twips below the title's bottom edge.
 constexpr float MenuDrop = 250;
 
@@ -56,8 +52,8 @@ void frmMain::imgMenu_MouseDown(qint16 Index, qint16, qint16, float, float)
     Module1::MenuButtonDown = true;
 
     if (quint16(Index) <= 3) {
-        const float x = float(TitleLeft[Index]);
-        const float y = float(TitleTop) + MenuDrop;
+        const float x = float(MenuLeft[Index]);
+        const float y = float(MenuTop) + MenuDrop;
         const QPoint corner(twips(int(x)), twips(int(y)));
         // Modal: a chosen command, a whole conversion run included, has run
         // to its end when this returns.

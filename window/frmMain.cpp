@@ -29,7 +29,6 @@ QLabel *runLabel(QWidget *parent, const QString &caption, const QRect &geometry)
     return label;
 }
 
-constexpr int MenuLeft[4] = {240, 930, 2030, 3060};
 constexpr int MenuWidth[4] = {615, 1035, 930, 840};
 constexpr int ButtonLeft[6] = {180, 1245, 2275, 3330, 4335, 5310};
 
@@ -85,7 +84,7 @@ void frmMain::createControls()
     imgMenuMove = Skin::menuHover();
     for (int i = 0; i < 4; ++i) {
         imgMenu[i] = new ImageArea(this);
-        imgMenu[i]->setGeometry(twipRect(MenuLeft[i], 460, MenuWidth[i], 240));
+        imgMenu[i]->setGeometry(twipRect(MenuLeft[i], MenuTop, MenuWidth[i], 240));
     }
 
     imgButtonPush = Skin::buttonPush();

@@ -25,6 +25,10 @@ struct RunReport;
 class frmMain : public QWidget {
     Q_OBJECT
 public:
+    // Where the menu titles stand, in twips; they never move.
+    static constexpr int MenuLeft[4] = {240, 930, 2030, 3060};
+    static constexpr int MenuTop = 460;
+
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
 
