@@ -154,14 +154,20 @@ void settings(QPainter &p)
     p.drawEllipse(c, 7.5, 7.5);
 }
 
-void help(QPainter &p)
+// A round, lit-from-above button face filling the icon.
+void disc(QPainter &p, const QColor &light, const QColor &dark, const QColor &rim)
 {
     QRadialGradient g(QPointF(12, 10), 18, QPointF(11, 9));
-    g.setColorAt(0, QColor(140, 200, 255));
-    g.setColorAt(1, QColor(20, 90, 200));
-    p.setPen(QPen(QColor(16, 60, 140), 1.0));
+    g.setColorAt(0, light);
+    g.setColorAt(1, dark);
+    p.setPen(QPen(rim, 1.0));
     p.setBrush(g);
     p.drawEllipse(QPointF(16, 16), 14, 14);
+}
+
+void help(QPainter &p)
+{
+    disc(p, QColor(140, 200, 255), QColor(20, 90, 200), QColor(16, 60, 140));
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setPixelSize(21);
@@ -172,12 +178,7 @@ void help(QPainter &p)
 
 void exitMark(QPainter &p)
 {
-    QRadialGradient g(QPointF(12, 10), 18, QPointF(11, 9));
-    g.setColorAt(0, QColor(255, 140, 120));
-    g.setColorAt(1, QColor(180, 24, 24));
-    p.setPen(QPen(QColor(120, 16, 16), 1.0));
-    p.setBrush(g);
-    p.drawEllipse(QPointF(16, 16), 14, 14);
+    disc(p, QColor(255, 140, 120), QColor(180, 24, 24), QColor(120, 16, 16));
     // The power sign.
     QPainterPath ring;
     ring.arcMoveTo(QRectF(9, 9.5, 14, 14), 120);
