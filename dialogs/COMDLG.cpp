@@ -1,6 +1,7 @@
 #include "dialogs/COMDLG.h"
 
-#include "platform/Platform.h"
+#include "platform/Desktop.h"
+#include "platform/System.h"
 
 namespace COMDLG {
 namespace {
@@ -32,7 +33,7 @@ QString runDialog(FileDialogRequest::Mode mode, QWidget *owner, const QString &t
     request.nameFilters = ConvertFilter(filter);
     request.confirmOverwrite = (flags & OFN_OVERWRITEPROMPT) != 0;
     request.fileMustExist = (flags & OFN_FILEMUSTEXIST) != 0;
-    const std::optional<QString> chosen = platform().fileDialog(request);
+    const std::optional<QString> chosen = desktop().fileDialog(request);
     if (!chosen || chosen->toUtf8().size() > MaxPathBytes)
         return QString();
     return *chosen;
@@ -43,13 +44,13 @@ QString runDialog(FileDialogRequest::Mode mode, QWidget *owner, const QString &t
 void ApplyInitialFolderRule(QString &InitDir)
 {
     if (InitDir.trimmed().isEmpty()) {
-        InitDir = platform().programFolder();
+        InitDir = os().programFolder();
         return;
     }
     QString folder = InitDir;
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    InitDir = platform().isFolder(folder) ? folder : platform().programFolder();
+    InitDir = os().isFolder(folder) ? folder : os().programFolder();
 }
 
 QStringList ConvertFilter(const QString &Filter)

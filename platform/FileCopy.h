@@ -1,10 +1,25 @@
 #pragma once
-// Whole-file copy through the kernel's fast path.
+// Whole-file copies through the kernel's fast path.
+
+#include "platform/System.h"
 
 #include <QString>
 
+#include <functional>
+#include <sys/types.h>
+
 namespace FileCopy {
-// Copies source over destination (replacing it, keeping the source's
-// permission bits). False when the copy could not be made completely.
-bool copyReplacing(const QString &source, const QString &destination);
-}
+
+// Moves up to count bytes from in to out at their offsets: what was moved,
+// 0 at the end of in, -1 with errno on failure.
+ssize_t copyChunk(int in, int out, size_t count);
+using ChunkCopier = std::function<ssize_t(int in, int out, size_t count)>;
+
+// Copies the rest of in to out, chunk by chunk.
+SysResult copyAll(int in, int out, const ChunkCopier &chunk = copyChunk);
+
+// Copies source over destination, replacing it and keeping the source's
+// permission bits. Fails when the copy could not be made completely.
+SysResult copyReplacing(const QString &source, const QString &destination);
+
+} // namespace FileCopy

@@ -2,8 +2,16 @@
 
 #include <QEventLoop>
 #include <QProcess>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 namespace {
+
+// How long a child asked to stop may take to clean up before it is killed.
+constexpr int StopGraceMs = 2000;
 
 class QtChildProcess : public ChildProcess {
 public:
@@ -11,6 +19,9 @@ public:
     {
         QObject::connect(process_.get(), &QProcess::readyReadStandardOutput, process_.get(),
                          [this] { drain(); });
+        killTimer_.setSingleShot(true);
+        killTimer_.setInterval(StopGraceMs);
+        QObject::connect(&killTimer_, &QTimer::timeout, process_.get(), [this] { process_->kill(); });
     }
 
     ~QtChildProcess() override
@@ -23,23 +34,49 @@ public:
 
     ProcessOutcome wait() override
     {
-        if (process_->state() != QProcess::NotRunning) {
-            // Sleep in the event loop: window events and timers run, no CPU is burnt.
+        // Sleep in the event loop: window events and timers run, no CPU is burnt.
+        while (process_->state() != QProcess::NotRunning) {
             QEventLoop loop;
             QObject::connect(process_.get(), &QProcess::finished, &loop, &QEventLoop::quit);
+            if (process_->state() == QProcess::NotRunning)
+                break;
+            loop.exec();
+            // Only a quitting application ends the loop early, and from then
+            // on every loop ends at once: stop the child here and wait for it.
             if (process_->state() != QProcess::NotRunning)
-                loop.exec();
+                stopAndReap();
         }
+        killTimer_.stop();
         drain();
         finishLine();
         ProcessOutcome outcome;
         outcome.exitedNormally = process_->exitStatus() == QProcess::NormalExit;
         outcome.exitCode = process_->exitCode();
+        outcome.stopped = stopped_;
         outcome.lastErrorLine = lastLine_;
         return outcome;
     }
 
+    void stop() override
+    {
+        if (stopped_ || process_->state() == QProcess::NotRunning)
+            return;
+        stopped_ = true;
+        process_->terminate();
+        killTimer_.start();
+    }
+
 private:
+    void stopAndReap()
+    {
+        stopped_ = true;
+        process_->terminate();
+        if (!process_->waitForFinished(StopGraceMs)) {
+            process_->kill();
+            process_->waitForFinished(-1);
+        }
+    }
+
     void drain()
     {
         const QByteArray chunk = process_->readAllStandardOutput();
@@ -61,6 +98,8 @@ private:
     }
 
     std::unique_ptr<QProcess> process_;
+    QTimer killTimer_;
+    bool stopped_ = false;
     QByteArray pending_;
     QString lastLine_;
 };
@@ -75,6 +114,14 @@ std::unique_ptr<ChildProcess> ProcessRunner::start(const QString &program,
     process->setArguments(arguments);
     process->setStandardInputFile(QProcess::nullDevice());
     process->setProcessChannelMode(QProcess::MergedChannels);
+    // Even a SIGKILL of ours ends the child; SIGTERM lets it clean up after
+    // itself. A parent gone before the request took effect ends it at once.
+    const pid_t parent = ::getpid();
+    process->setChildProcessModifier([parent] {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != parent)
+            ::_exit(127);
+    });
     process->start(QIODevice::ReadOnly);
     if (!process->waitForStarted(-1))
         return nullptr;

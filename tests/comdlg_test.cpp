@@ -130,7 +130,7 @@ class RealDialogPlatform : public ScriptedPlatform {
 public:
     std::optional<QString> fileDialog(const FileDialogRequest &request) override
     {
-        return QtPlatform::fileDialog(request);
+        return QtDesktop::fileDialog(request);
     }
 };
 

@@ -1,7 +1,7 @@
 // Conversion runs with a fake transcoder: what is started, what is
 // delivered, what the user is told, and what is left behind.
 
-#include "jobs/ConversionRun.h"
+#include "jobs/core/RunReport.h"
 #include "jobs/BusyCell.h"
 #include "jobs/SettingsPanel.h"
 #include "tools/fake_run.h"
@@ -237,7 +237,7 @@ TEST_F(ConversionRun, ASourceGoneBeforeTheRunFailsOnlyItsEntry)
     EXPECT_EQ(read(path("b.avi")), "second");
     ASSERT_EQ(calls().size(), 1u) << "no transcoder for an entry that could not be staged";
     expectWarning("1 of 2 file(s) converted.\n\n" + path("gone.avi")
-                  + ": the source could not be copied to the staging folder");
+                  + ": the source file does not exist");
 }
 
 TEST_F(ConversionRun, AnOutputFolderThatDoesNotExistFailsOnlyItsEntry)
@@ -262,8 +262,8 @@ TEST_F(ConversionRun, AFailedTranscoderNeverDeliversAnEarlierResultOrAPart)
     } cases[] = {
         {"NOTHING", "the transcoder wrote no output"},
         {"EMPTY", "the transcoder wrote an empty output"},
-        {"FAIL", "fake transcoder: cannot encode this input"},
-        {"PARTIAL", "fake transcoder: stopped half-way"},
+        {"FAIL", "the transcoder failed: fake transcoder: cannot encode this input"},
+        {"PARTIAL", "the transcoder failed: fake transcoder: stopped half-way"},
         {"CRASH", "the transcoder ended abnormally: fake transcoder: stopped half-way"},
     };
     for (const auto &c : cases) {
@@ -309,35 +309,6 @@ TEST_F(ConversionRun, DeliveryReplacesAnExistingOutputWholeAndKeepsNothingBeside
     EXPECT_EQ(read(path("a.mp4")), "new result");
     EXPECT_EQ(QDir(work.path()).entryList(QDir::Files | QDir::Hidden).join(' '),
               QStringLiteral("a.flv a.mp4"));
-}
-
-TEST_F(ConversionRun, EntriesBeyondTheSixteenBitIndexAreReportedNotConverted)
-{
-    const QString src = source("a.flv", "x");
-    for (int k = 1; k <= 32768; ++k)
-        window.LV->AppendRow(src);
-    for (int k = 1; k <= 32768; ++k)
-        window.LV->AddSubItem(k, path(QString("out%1.avi").arg(k)));
-    // The run's own preparation, from the last two entries the index can reach.
-    ASSERT_TRUE(FileCopy::copyReplacing(program() + "/conv.dll", program() + "/data/conv.exe"));
-    window.CurrentFileIndex = 32766;
-
-    RunReport report;
-    window.ConvertNextFile(report);
-
-    EXPECT_EQ(report.converted, 2);
-    ASSERT_EQ(report.failures.size(), 1u);
-    EXPECT_EQ(report.failures[0].outputPath, path("out32768.avi"));
-    EXPECT_EQ(report.failures[0].reason,
-              QStringLiteral("not converted: one run converts at most 32767 files"));
-    EXPECT_EQ(window.CurrentFileIndex, 32767);
-    EXPECT_EQ(window.lstShell->count(), 0);
-    EXPECT_TRUE(QFile::exists(path("out32767.avi")));
-    window.setEnabled(true);
-    for (const char *name : {"/data/conv.exe", "/tmpFile.avi", "/tmpFile.flv"}) {
-        QFile::remove(program() + name);
-        QFile::remove(staging() + name);
-    }
 }
 
 } // namespace

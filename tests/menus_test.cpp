@@ -181,7 +181,7 @@ public:
                 QTest::keyClick(menu, Qt::Key(key));
         });
         poll->start();
-        QtPlatform::popupMenu(menu, globalPos);
+        QtDesktop::popupMenu(menu, globalPos);
     }
 };
 

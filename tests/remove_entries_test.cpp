@@ -177,7 +177,7 @@ public:
             hadWarningIcon = box->icon() == QMessageBox::Warning;
             box->close();
         });
-        return QtPlatform::messageBox(request);
+        return QtDesktop::messageBox(request);
     }
 };
 

@@ -3,7 +3,7 @@
 
 #include "jobs/SettingsPanel.h"
 #include "platform/ColourKeyWindow.h"
-#include "platform/QtPlatform.h"
+#include "platform/PosixSystem.h"
 #include "support/ScriptedPlatform.h"
 #include "window/ImageArea.h"
 #include "window/frmMain.h"
@@ -156,7 +156,7 @@ TEST(FormLoad, ReadOnlyProgramFolderGetsNoDataFolder)
 
 TEST(RealPlatform, StagingFolderIsTheUsersCacheWhateverTheApplicationIsCalled)
 {
-    QtPlatform real;
+    PosixSystem real;
     const QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
     ASSERT_FALSE(cache.isEmpty());
     const QString organisation = QCoreApplication::organizationName();
@@ -171,7 +171,7 @@ TEST(RealPlatform, StagingFolderIsTheUsersCacheWhateverTheApplicationIsCalled)
 
 TEST(RealPlatform, CreateFolderMakesPrivateParentsAndFailsOnWhatExists)
 {
-    QtPlatform real;
+    PosixSystem real;
     QTemporaryDir root;
     const QString deep = root.path() + "/a/b/c";
     EXPECT_TRUE(real.createFolder(deep));
@@ -189,11 +189,11 @@ TEST(RealPlatform, InstanceLockLivesInTheRuntimeFolderAndStaysWithThisProcess)
     ASSERT_FALSE(runtime.isEmpty());
     const QString lockPath = runtime + "/morvane-converter.lock";
     {
-        QtPlatform first;
+        PosixSystem first;
         EXPECT_FALSE(first.previousInstanceRunning());
         EXPECT_TRUE(QFileInfo::exists(lockPath));
         EXPECT_FALSE(first.previousInstanceRunning());   // asking again is no second instance
-        QtPlatform second;
+        PosixSystem second;
         EXPECT_TRUE(second.previousInstanceRunning());
 
         // A child started meanwhile holds nothing of the lock.
@@ -209,7 +209,7 @@ TEST(RealPlatform, InstanceLockLivesInTheRuntimeFolderAndStaysWithThisProcess)
         child.waitForFinished();
     }
     EXPECT_FALSE(QFileInfo::exists(lockPath));   // released with its holder
-    QtPlatform later;
+    PosixSystem later;
     EXPECT_FALSE(later.previousInstanceRunning());
 }
 

@@ -4,22 +4,22 @@
 
 #include "jobs/SettingsPanel.h"
 #include "platform/ColourKeyWindow.h"
-#include "platform/Platform.h"
+#include "platform/System.h"
 #include "skin/Skin.h"
 
 bool frmMain::Form_Load()
 {
-    if (platform().previousInstanceRunning()) {
-        platform().endProgram();
+    if (os().previousInstanceRunning()) {
+        os().endProgram();
         return false;
     }
-    HelpFile = platform().programFolder() + QStringLiteral("/help.chm");
+    HelpFile = os().programFolder() + QStringLiteral("/help.chm");
     TransparentKey = Skin::KeyColour;
     ColourKeyWindow::apply(this, skinPicture(), TransparentKey);
     BusyStep = 0;
     // Failures are the normal case on every start after the first.
-    platform().createFolder(platform().stagingFolder());
-    platform().createFolder(platform().programFolder() + QStringLiteral("/data"));
+    os().createFolder(os().stagingFolder());
+    os().createFolder(os().programFolder() + QStringLiteral("/data"));
     CalledFromMenu = false;
     picSetting->move(twips(210), twips(1950));
     picSetting->ResetSettings();

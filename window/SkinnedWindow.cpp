@@ -3,7 +3,7 @@
 #include "window/frmMain.h"
 
 #include "jobs/SettingsPanel.h"
-#include "platform/Platform.h"
+#include "platform/System.h"
 #include "window/ImageArea.h"
 
 #include <QWindow>
@@ -29,5 +29,5 @@ void frmMain::Form_MouseMove(qint16, qint16, float, float)
 
 void frmMain::imgExit_Click()
 {
-    platform().endProgram();
+    os().endProgram();
 }

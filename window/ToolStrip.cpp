@@ -3,7 +3,7 @@
 
 #include "window/frmMain.h"
 
-#include "platform/Platform.h"
+#include "platform/Desktop.h"
 #include "window/ImageArea.h"
 #include "window/Module1.h"
 #include "window/frmPop.h"
@@ -57,7 +57,7 @@ void frmMain::imgMenu_MouseDown(qint16 Index, qint16, qint16, float, float)
         const QPoint corner(twips(int(x)), twips(int(y)));
         // Modal: a chosen command, a whole conversion run included, has run
         // to its end when this returns.
-        platform().popupMenu(titleMenu(Index), mapToGlobal(corner));
+        desktop().popupMenu(titleMenu(Index), mapToGlobal(corner));
         if (Index == 0) {
             activateWindow();
             setFocus(Qt::OtherFocusReason);
@@ -82,6 +82,6 @@ void frmMain::imgMenu_MouseUp(qint16 Index, qint16, qint16, float, float)
         title->clearPicture();
     if (quint16(Index) <= 3)
         imgMenu[Index]->setPicture(imgMenuMove[Index]);
-    platform().doEvents();
+    desktop().doEvents();
     Module1::MenuButtonDown = false;
 }

@@ -12,6 +12,7 @@
 #include <array>
 
 class BusyCell;
+class ConversionRun;
 class FileListView;
 class ImageArea;
 class QLabel;
@@ -19,8 +20,6 @@ class QLineEdit;
 class QListWidget;
 class QTimer;
 class SettingsPanel;
-struct RunReport;
-
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -87,7 +86,10 @@ public:
     void ExitCommand();      // 5
 
     // Conversion run: the entries from CurrentFileIndex on.
-    void ConvertNextFile(RunReport &report);
+    void ConvertNextFile();
+    // Asked to end from outside (an ending signal): a run is ended cleanly
+    // first and its wrap-up ends the program; otherwise it ends at once.
+    void EndProgram();
 
     // Busy indicator.
     void ShowBusyIndicator();
@@ -102,6 +104,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
@@ -109,6 +112,8 @@ private:
     bool isBareBackground(const QPoint &pos) const;
 
     QImage skin_;
+    // The run under way, while Convert runs.
+    ConversionRun *run_ = nullptr;
     // Where the pointer took hold of the window while it follows the pointer itself.
     QPoint dragOffset_;
     bool followingPointer_ = false;

@@ -1,6 +1,6 @@
 #include "window/frmPop.h"
 
-#include "platform/Platform.h"
+#include "platform/Desktop.h"
 #include "window/frmMain.h"
 
 #include <QAction>
@@ -100,5 +100,5 @@ void frmPop::menuA_Click()
     request.buttons = MsgButtons::Ok;
     request.icon = MsgIcon::None;
     request.title = QStringLiteral("About");
-    platform().messageBox(request);
+    desktop().messageBox(request);
 }

@@ -1,3 +1,4 @@
+#include "platform/EndingSignals.h"
 #include "window/Fonts.h"
 #include "window/frmMain.h"
 
@@ -11,6 +12,8 @@ int main(int argc, char *argv[])
     frmMain window;
     if (!window.Form_Load())
         return 0;
+    // A signal to end must not leave a transcoder running or a result half-delivered.
+    EndingSignals::watch([&window] { window.EndProgram(); });
     if (QScreen *screen = window.screen())
         window.move(screen->geometry().center() - window.rect().center());
     window.show();

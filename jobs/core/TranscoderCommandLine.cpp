@@ -1,5 +1,7 @@
 #include "jobs/core/TranscoderCommandLine.h"
 
+#include "jobs/core/RunFiles.h"
+
 #include <vector>
 
 namespace TranscoderCommandLine {
@@ -66,19 +68,19 @@ QString extensionOf(OutputFormat format)
 
 QString stagedInputPath(const QString &stagingFolder)
 {
-    return stagingFolder + QStringLiteral("/tmpFile.flv");
+    return RunFiles::stagedInput(stagingFolder);
 }
 
 QString stagedOutputPath(const QString &stagingFolder, OutputFormat format)
 {
-    return stagingFolder + QStringLiteral("/tmpFile.") + extensionOf(format);
+    return RunFiles::stagedOutput(stagingFolder, extensionOf(format));
 }
 
 CommandLine compose(OutputFormat format, const SettingPieces &t, const QString &programFolder,
                     const QString &stagingFolder)
 {
-    const QString conv = programFolder + QStringLiteral("/data/conv.exe");
-    const QString conv1 = programFolder + QStringLiteral("/data/conv1.exe");
+    const QString conv = RunFiles::transcoderCopy(programFolder, 0);
+    const QString conv1 = RunFiles::transcoderCopy(programFolder, 1);
     const Piece input = path(stagedInputPath(stagingFolder));
     const Piece output = path(stagedOutputPath(stagingFolder, format));
 

@@ -5,12 +5,12 @@
 
 ScriptedPlatform::ScriptedPlatform()
 {
-    previous_ = setPlatform(this);
+    previousDesktop_ = setDesktop(this);
 }
 
 ScriptedPlatform::~ScriptedPlatform()
 {
-    setPlatform(previous_);
+    setDesktop(previousDesktop_);
 }
 
 MsgAnswer ScriptedPlatform::messageBox(const MessageBoxRequest &request)
@@ -80,25 +80,5 @@ bool ScriptedPlatform::shellOpen(const QString &path)
 void ScriptedPlatform::doEvents()
 {
     ++doEventsCalls;
-    QtPlatform::doEvents();
-}
-
-void ScriptedPlatform::endProgram()
-{
-    ++endProgramCalls;
-}
-
-bool ScriptedPlatform::previousInstanceRunning()
-{
-    return otherInstanceRunning;
-}
-
-QString ScriptedPlatform::programFolder()
-{
-    return programDir.path();
-}
-
-QString ScriptedPlatform::stagingFolder()
-{
-    return cacheDir.path() + QStringLiteral("/morvane-converter/tmp");
+    QtDesktop::doEvents();
 }

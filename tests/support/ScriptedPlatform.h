@@ -1,18 +1,18 @@
 #pragma once
-// Plays the user at every modal point and records what was asked. Files,
-// folders and processes are real, but the program and staging folders are
-// temporary ones of the test's own.
+// Plays the user at every modal point and records what was asked. Its
+// system half is TestSystem: real files and processes in folders of the
+// test's own, any call made to fail on demand.
 
-#include "platform/QtPlatform.h"
+#include "platform/QtDesktop.h"
+#include "support/TestSystem.h"
 
 #include <QMenu>
-#include <QTemporaryDir>
 
 #include <deque>
 #include <functional>
 #include <vector>
 
-class ScriptedPlatform : public QtPlatform {
+class ScriptedPlatform : public QtDesktop, public TestSystem {
 public:
     ScriptedPlatform();
     ~ScriptedPlatform() override;
@@ -40,12 +40,7 @@ public:
     QPoint pointer{200, 150};
     std::vector<QString> shellOpened;
     bool shellResult = false;
-    int endProgramCalls = 0;
     int doEventsCalls = 0;
-    bool otherInstanceRunning = false;
-
-    QTemporaryDir programDir;
-    QTemporaryDir cacheDir;
 
     MsgAnswer messageBox(const MessageBoxRequest &request) override;
     std::optional<QString> fileDialog(const FileDialogRequest &request) override;
@@ -53,15 +48,11 @@ public:
     QPoint pointerPosition() override;
     bool shellOpen(const QString &path) override;
     void doEvents() override;
-    void endProgram() override;
-    bool previousInstanceRunning() override;
-    QString programFolder() override;
-    QString stagingFolder() override;
 
     // Captions of a menu's items as shown, separators as "-".
     static QStringList itemCaptions(const QMenu *menu);
 
 private:
-    Platform *previous_ = nullptr;
+    Desktop *previousDesktop_ = nullptr;
 };
 

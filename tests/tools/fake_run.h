@@ -4,12 +4,14 @@
 // program as conv.dll and conv1.dll.
 
 #include "jobs/FileListView.h"
+#include "jobs/core/RunFiles.h"
 #include "platform/FileCopy.h"
 #include "support/ScriptedPlatform.h"
 #include "window/frmMain.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <vector>
@@ -44,7 +46,7 @@ struct FakeRun {
     }
     bool install(const QString &name)
     {
-        return FileCopy::copyReplacing(fakeTranscoder(), program() + QLatin1Char('/') + name);
+        return bool(FileCopy::copyReplacing(fakeTranscoder(), program() + QLatin1Char('/') + name));
     }
 
     // A source whose first line tells the fake what to do.
@@ -98,14 +100,12 @@ struct FakeRun {
     QStringList leftovers()
     {
         QStringList found;
-        for (const char *name : {"tmpFile.flv", "tmpFile.avi", "tmpFile.wmv", "tmpFile.mov",
-                                 "tmpFile.mp4", "tmpFile.3gp"}) {
-            if (QFile::exists(staging() + QLatin1Char('/') + QLatin1String(name)))
-                found << QLatin1String(name);
-        }
-        for (const char *name : {"data/conv.exe", "data/conv1.exe"}) {
-            if (QFile::exists(program() + QLatin1Char('/') + QLatin1String(name)))
-                found << QLatin1String(name);
+        QStringList candidates = RunFiles::stagingFiles(staging());
+        for (int which = 0; which < RunFiles::Transcoders; ++which)
+            candidates << RunFiles::transcoderCopy(program(), which);
+        for (const QString &file : candidates) {
+            if (QFile::exists(file))
+                found << QFileInfo(file).fileName();
         }
         return found;
     }

@@ -4,13 +4,13 @@
 
 #include "jobs/FileListView.h"
 #include "jobs/SettingsPanel.h"
-#include "platform/Platform.h"
+#include "platform/Desktop.h"
 #include "window/frmPop.h"
 
 void frmMain::RemoveCommand()
 {
     picSetting->hide();
-    platform().popupMenu(frmPopInstance().remove, platform().pointerPosition());
+    desktop().popupMenu(frmPopInstance().remove, desktop().pointerPosition());
 }
 
 void frmPop::menuRS_Click()
@@ -32,7 +32,7 @@ void frmPop::Remnoveall_Click()
     request.buttons = MsgButtons::OkCancel;
     request.icon = MsgIcon::Exclamation;
     request.title = QStringLiteral("Confirmation");
-    if (platform().messageBox(request) != MsgAnswer::Ok || !main)
+    if (desktop().messageBox(request) != MsgAnswer::Ok || !main)
         return;
     while (main->LV->RowCount() > 0)
         main->LV->RemoveRow(1);

@@ -5,7 +5,8 @@
 #include "dialogs/COMDLG.h"
 #include "jobs/FileListView.h"
 #include "jobs/SettingsPanel.h"
-#include "platform/Platform.h"
+#include "platform/Desktop.h"
+#include "platform/System.h"
 
 namespace {
 const QString OpenFilter = QStringLiteral("FLV Files(*.FLV)|*.flv|All(*.*)|*.*");
@@ -21,8 +22,8 @@ void frmMain::AddCommand()
     QString openFolder;
     const QString source = COMDLG::ShowOpen(this, QStringLiteral("Open"), openFolder, OpenFilter,
                                             COMDLG::OFN_LONGNAMES | COMDLG::OFN_NOCHANGEDIR);
-    if (!platform().isPlainFile(source)) {
-        platform().messageBox({this, QStringLiteral("File is not exist"), MsgButtons::Ok,
+    if (!os().isPlainFile(source)) {
+        desktop().messageBox({this, QStringLiteral("File is not exist"), MsgButtons::Ok,
                                MsgIcon::Exclamation, QStringLiteral("Warning")});
         return;
     }

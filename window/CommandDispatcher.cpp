@@ -4,7 +4,8 @@
 #include "window/frmMain.h"
 
 #include "jobs/SettingsPanel.h"
-#include "platform/Platform.h"
+#include "platform/Desktop.h"
+#include "platform/System.h"
 #include "window/ImageArea.h"
 #include "window/Module1.h"
 
@@ -15,7 +16,7 @@ void frmMain::imgButton_MouseUp(qint16 Index, qint16, qint16, float, float)
     if (!CalledFromMenu && quint16(Index) <= 5)
         imgButton[Index]->setPicture(imgButtonData[Index]);
     CalledFromMenu = false;
-    platform().doEvents();
+    desktop().doEvents();
     Module1::MenuButtonDown = false;
 
     // Unsigned, so negative numbers fall out with those above 5.
@@ -51,10 +52,10 @@ void frmMain::SettingsCommand()
 void frmMain::HelpCommand()
 {
     // The outcome is not looked at: a missing file or a failing shell shows nothing.
-    platform().shellOpen(platform().programFolder() + QStringLiteral("/help.chm"));
+    desktop().shellOpen(os().programFolder() + QStringLiteral("/help.chm"));
 }
 
 void frmMain::ExitCommand()
 {
-    platform().endProgram();
+    os().endProgram();
 }

@@ -1,0 +1,72 @@
+#include "platform/QtDesktop.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+
+MsgAnswer QtDesktop::messageBox(const MessageBoxRequest &request)
+{
+    QMessageBox box(request.owner);
+    box.setWindowTitle(request.title);
+    box.setText(request.text);
+    box.setIcon(request.icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
+    box.setWindowModality(Qt::ApplicationModal);
+    QPushButton *ok = box.addButton(QMessageBox::Ok);
+    if (request.buttons == MsgButtons::OkCancel) {
+        box.addButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box.setEscapeButton(ok);
+    }
+    box.setDefaultButton(ok);
+    box.exec();
+    return box.clickedButton() == ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+}
+
+std::optional<QString> QtDesktop::fileDialog(const FileDialogRequest &request)
+{
+    QFileDialog dialog(request.owner, request.title, request.initialFolder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, request.hideNameFilterDetails);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    dialog.setAcceptMode(request.mode == FileDialogRequest::Mode::Save ? QFileDialog::AcceptSave
+                                                                       : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilters(request.nameFilters);
+    // Patterns match without regard to case, as on the system the filters were written for.
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty())
+        return std::nullopt;
+    return chosen.first();
+}
+
+void QtDesktop::popupMenu(QMenu *menu, const QPoint &globalPos)
+{
+    menu->exec(globalPos);
+}
+
+QPoint QtDesktop::pointerPosition()
+{
+    return QCursor::pos();
+}
+
+bool QtDesktop::shellOpen(const QString &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void QtDesktop::doEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}

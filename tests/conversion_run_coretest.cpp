@@ -1,0 +1,199 @@
+// The conversion run without its window, on the real file system and the
+// fake transcoder, with the system's calls made to fail one branch at a
+// time: the user's output always keeps its old file or gets a whole new one,
+// and nothing of the run is left behind.
+
+#include "jobs/core/ConversionRun.h"
+#include "jobs/core/RunFiles.h"
+#include "platform/EndingSignals.h"
+#include "platform/FileCopy.h"
+#include "support/TestSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/stat.h>
+
+namespace {
+
+class ListedEntries : public RunEntries {
+public:
+    struct Row {
+        QString source;
+        std::optional<QString> output;
+    };
+    std::vector<Row> rows;
+
+    int count() const override { return int(rows.size()); }
+    QString source(int k) const override { return rows[size_t(k - 1)].source; }
+    std::optional<QString> output(int k) const override { return rows[size_t(k - 1)].output; }
+};
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << qPrintable(path);
+    file.write(contents);
+}
+
+mode_t modeOf(const QString &path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// A program folder with the fake as both transcoders, a staging folder, and
+// a folder for the user's files, all of the test's own.
+struct RunBench {
+    TestSystem sys;
+    QTemporaryDir work;
+    ConversionRun run{sys};
+    ListedEntries entries;
+    qint16 index = 1;
+
+    RunBench()
+    {
+        sys.createFolder(sys.stagingFolder());
+        sys.createFolder(RunFiles::dataFolder(sys.programFolder()));
+        for (int which = 0; which < RunFiles::Transcoders; ++which) {
+            FileCopy::copyReplacing(MORVANE_TEST_TOOLS_DIR "/fake_transcoder",
+                                    RunFiles::shippedTranscoder(sys.programFolder(), which));
+        }
+    }
+
+    QString path(const QString &name) const { return work.path() + QLatin1Char('/') + name; }
+
+    QString file(const QString &name, const QByteArray &contents)
+    {
+        writeFile(path(name), contents);
+        return path(name);
+    }
+
+    // The whole run as the window drives it: preparation, entries, wrap-up.
+    const RunReport &convert()
+    {
+        run.copyTranscoders();
+        run.convertEntries(entries, {}, index);
+        run.deleteWorkingFiles();
+        return run.report();
+    }
+
+    // What a run must never leave: staging files, transcoder copies.
+    QStringList leftovers()
+    {
+        return filesIn(sys.stagingFolder()) + filesIn(RunFiles::dataFolder(sys.programFolder()));
+    }
+};
+
+TEST(CoreRun, EveryFailureKeepsTheOldOutputAndSaysWhatTheUserCanActOn)
+{
+    using Fault = TestSystem::Fault;
+    const Fault crossDevice{"renameAt", "tmpFile", EXDEV};
+    using Arrange = std::function<void(RunBench &, const QString &source, const QString &output)>;
+    const struct Branch {
+        const char *name;
+        QByteArray input;   // the fake's instructions
+        std::vector<Fault> faults;
+        const char *reason;   // %1 the data folder
+        Arrange arrange;
+    } branches[] = {
+        {"staging copy fails", "x", {{"copyFile", "tmpFile.flv", EIO}},
+         "the source could not be copied to the staging folder: Input/output error", {}},
+        {"source gone", "x", {}, "the source file does not exist",
+         [](RunBench &, const QString &source, const QString &) { QFile::remove(source); }},
+        {"transcoder copy fails", "x", {{"copyFile", "conv.exe", ENOSPC}},
+         "the transcoder could not be copied to %1: No space left on device", {}},
+        {"start fails", "x", {{"startProcess", "conv.exe", ENOEXEC}},
+         "the transcoder could not be started", {}},
+        {"abnormal end", "CRASH\n0123456789", {},
+         "the transcoder ended abnormally: fake transcoder: stopped half-way", {}},
+        {"non-zero exit", "FAIL", {},
+         "the transcoder failed: fake transcoder: cannot encode this input", {}},
+        {"no output", "NOTHING", {}, "the transcoder wrote no output", {}},
+        {"empty output", "EMPTY", {}, "the transcoder wrote an empty output", {}},
+        {"rename fails", "x", {{"renameAt", "tmpFile", EIO}},
+         "the result could not be put at the output path: Input/output error", {}},
+        {"exclusive create fails", "x", {crossDevice, {"openAt", "", EDQUOT}},
+         "the result could not be written to the output folder: Disk quota exceeded", {}},
+        {"copy fails part way", "x" + QByteArray(100000, 'y'),
+         {crossDevice, {"copyChunk", "", ENOSPC, 4096}},
+         "the result could not be written to the output folder: No space left on device", {}},
+        {"rename of the copy fails", "x", {crossDevice, {"renameAt", ".out.avi.", EIO}},
+         "the result could not be put at the output path: Input/output error", {}},
+        {"read-only output", "x", {}, "the output file is read-only",
+         [](RunBench &, const QString &, const QString &output) {
+             ::chmod(QFile::encodeName(output).constData(), 0444);
+         }},
+        {"interrupted by a signal", "SLEEP 60000", {}, "not converted: the run was interrupted",
+         [](RunBench &bench, const QString &, const QString &) {
+             EndingSignals::watch([&bench] { bench.run.interrupt(); });
+             QTimer::singleShot(200, [] { ::raise(SIGTERM); });
+         }},
+    };
+    for (const Branch &branch : branches) {
+        SCOPED_TRACE(branch.name);
+        RunBench bench;
+        const QString input = bench.file("in.flv", branch.input);
+        const QString output = bench.file("out.avi", "the user's old file");
+        bench.entries.rows = {{input, output}};
+        bench.sys.faults = branch.faults;
+        if (branch.arrange)
+            branch.arrange(bench, input, output);
+        const mode_t mode = modeOf(output);
+
+        const RunReport &report = bench.convert();
+        EndingSignals::unwatch();
+
+        EXPECT_EQ(report.converted, 0);
+        ASSERT_EQ(report.failures.size(), 1u);
+        EXPECT_EQ(report.failures[0].outputPath, output);
+        EXPECT_EQ(report.failures[0].reason,
+                  QString::fromUtf8(branch.reason)
+                      .replace(QStringLiteral("%1"), RunFiles::dataFolder(bench.sys.programFolder())));
+        EXPECT_EQ(readFile(output), "the user's old file");
+        EXPECT_EQ(modeOf(output), mode);
+        EXPECT_EQ(filesIn(bench.work.path()).filter(QStringLiteral("out.avi")), QStringList{"out.avi"})
+            << "nothing left beside the output";
+        EXPECT_EQ(bench.leftovers(), QStringList());
+    }
+}
+
+} // namespace
+
+TEST(CoreRun, EntriesBeyondTheSixteenBitIndexAreReportedNotConverted)
+{
+    RunBench bench;
+    const QString source = bench.file("a.flv", "x");
+    for (int k = 1; k <= 32768; ++k)
+        bench.entries.rows.push_back({source, bench.path(QString("out%1.avi").arg(k))});
+    // From the last two entries the index can reach.
+    bench.index = 32766;
+
+    const RunReport &report = bench.convert();
+
+    EXPECT_EQ(report.converted, 2);
+    EXPECT_EQ(report.entries, 32768);
+    ASSERT_EQ(report.failures.size(), 1u);
+    EXPECT_EQ(report.failures[0].outputPath, bench.path("out32768.avi"));
+    EXPECT_EQ(report.failures[0].reason,
+              QStringLiteral("not converted: one run converts at most 32767 files"));
+    EXPECT_EQ(bench.index, 32767);
+    EXPECT_TRUE(QFile::exists(bench.path("out32767.avi")));
+    EXPECT_EQ(bench.leftovers(), QStringList());
+}
