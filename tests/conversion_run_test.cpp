@@ -4,6 +4,7 @@
 #include "jobs/core/RunReport.h"
 #include "jobs/BusyCell.h"
 #include "jobs/SettingsPanel.h"
+#include "platform/EndingSignals.h"
 #include "tools/fake_run.h"
 #include "window/ImageArea.h"
 
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTimer>
+
+#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -309,6 +312,46 @@ TEST_F(ConversionRun, DeliveryReplacesAnExistingOutputWholeAndKeepsNothingBeside
     EXPECT_EQ(read(path("a.mp4")), "new result");
     EXPECT_EQ(QDir(work.path()).entryList(QDir::Files | QDir::Hidden).join(' '),
               QStringLiteral("a.flv a.mp4"));
+}
+
+TEST_F(ConversionRun, AskedToEndMidRunItStopsCleanlyAndThenEndsTheProgram)
+{
+    const struct {
+        const char *name;
+        std::function<void(frmMain &)> askToEnd;
+    } ways[] = {
+        {"the window manager's close", [](frmMain &window) { window.close(); }},
+        {"an ending signal", [](frmMain &window) {
+             EndingSignals::watch([&window] { window.EndProgram(); });
+             ::raise(SIGTERM);
+         }},
+    };
+    for (const auto &way : ways) {
+        SCOPED_TRACE(way.name);
+        window.LV->clear();
+        scripted.messages.clear();
+        scripted.endProgramCalls = 0;
+        write(path("a.avi"), "the user's old file");
+        QFile::remove(path("b.avi"));
+        const size_t startsBefore = calls().size();
+        addEntry(source("a.flv", "SLEEP 60000\nnew"), path("a.avi"));
+        addEntry(source("b.flv", "second"), path("b.avi"));
+        QTimer::singleShot(300, [&] { way.askToEnd(window); });
+
+        convert();
+        EndingSignals::unwatch();
+
+        EXPECT_EQ(read(path("a.avi")), "the user's old file");
+        EXPECT_FALSE(QFile::exists(path("b.avi")));
+        EXPECT_EQ(calls().size(), startsBefore + 1) << "the second entry never started";
+        EXPECT_TRUE(scripted.messages.empty()) << "no box keeps an ending program";
+        EXPECT_EQ(scripted.endProgramCalls, 1);
+        EXPECT_EQ(leftovers(), QStringList());
+        expectIdle();
+    }
+    // Without a run the window closes as ever.
+    window.close();
+    EXPECT_EQ(scripted.endProgramCalls, 1);
 }
 
 } // namespace

@@ -492,8 +492,7 @@ TEST_F(TranscoderRun, A3gpThatCannotBeMadeSaysWhyAndKeepsWhatWasThere)
         ASSERT_FALSE(run.errorLines.isEmpty());
         EXPECT_EQ(run.errorLines.filter(QRegularExpression("^conv: ")).size(), 1)
             << run.errorLines.join('\n').toStdString();
-        EXPECT_TRUE(run.errorLines.last().startsWith("conv: ffmpeg failed"))
-            << run.errorLines.last().toStdString();
+        EXPECT_TRUE(run.errorLines.last().startsWith("conv: ")) << run.errorLines.last().toStdString();
         EXPECT_TRUE(run.errorLines.last().contains(c.reason)) << run.errorLines.last().toStdString();
         if (c.outputExists) {
             QFile earlier(output);
@@ -540,6 +539,7 @@ TEST_F(TranscoderRun, ADamagedInputFailsAndLeavesNoOutput)
          "S/tmpFile.3gp",
          "tmpFile.3gp"},
     };
+    QStringList reasons;
     for (const auto &[text, name] : lines) {
         SCOPED_TRACE(text.toStdString());
         const QString input = s() + "/tmpFile.flv";
@@ -565,7 +565,11 @@ TEST_F(TranscoderRun, ADamagedInputFailsAndLeavesNoOutput)
         EXPECT_EQ(run.errorLines.filter(QRegularExpression("^conv: ")).size(), 1)
             << run.errorLines.join('\n').toStdString();
         EXPECT_EQ(leftovers(), QStringList());
+        reasons << run.errorLines.last();
     }
+    // An input it cannot read is told the same way whatever the format.
+    reasons.removeDuplicates();
+    EXPECT_EQ(reasons.size(), 1) << reasons.join('\n').toStdString();
 }
 
 TEST_F(TranscoderRun, WithoutFfmpegOneLineAndFailure)

@@ -20,21 +20,21 @@ QString findTool(const QString &name)
     return path;
 }
 
-int finished(const ToolOutcome &outcome, const QString &name)
+// One wording whichever tool failed: the user knows only the transcoder.
+int finished(const ToolOutcome &outcome, const QString &)
 {
     if (!outcome.started) {
         say(outcome.lastLine);
         return 1;
     }
     if (outcome.crashed) {
-        say(QStringLiteral("conv: %1 ended abnormally").arg(name));
+        say(QStringLiteral("conv: the conversion ended abnormally"));
         return 1;
     }
     if (outcome.status != 0) {
-        QString line = QStringLiteral("conv: %1 failed (exit status %2)").arg(name).arg(outcome.status);
-        if (!outcome.lastLine.isEmpty())
-            line += QStringLiteral(": ") + outcome.lastLine;
-        say(line);
+        say(outcome.lastLine.isEmpty()
+                ? QStringLiteral("conv: the conversion failed (exit status %1)").arg(outcome.status)
+                : QStringLiteral("conv: ") + outcome.lastLine);
     }
     return outcome.status;
 }
