@@ -2,6 +2,7 @@
 // and SIGTERM mid-run leave the user's old output (or a whole new one),
 // no transcoder running, nothing in staging or data/, and end the program.
 
+#include "jobs/core/RunFiles.h"
 #include "platform/EndingSignals.h"
 #include "tools/fake_run.h"
 
@@ -35,7 +36,7 @@ QStringList transcodersRunning(const QString &programFolder)
         const QByteArray line = cmdline.readAll();
         QFile stat("/proc/" + pid + "/stat");
         const bool zombie = stat.open(QIODevice::ReadOnly) && stat.readAll().contains(") Z ");
-        if (!zombie && line.startsWith(QFile::encodeName(programFolder + "/data/")))
+        if (!zombie && line.startsWith(QFile::encodeName(RunFiles::dataFolder(programFolder) + "/")))
             found << pid;
     }
     return found;

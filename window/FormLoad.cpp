@@ -3,6 +3,7 @@
 #include "window/frmMain.h"
 
 #include "jobs/SettingsPanel.h"
+#include "jobs/core/RunFiles.h"
 #include "platform/ColourKeyWindow.h"
 #include "platform/System.h"
 #include "skin/Skin.h"
@@ -19,7 +20,7 @@ bool frmMain::Form_Load()
     BusyStep = 0;
     // Failures are the normal case on every start after the first.
     os().createFolder(os().stagingFolder());
-    os().createFolder(os().programFolder() + QStringLiteral("/data"));
+    os().createFolder(RunFiles::dataFolder(os().programFolder()));
     CalledFromMenu = false;
     picSetting->move(twips(210), twips(1950));
     picSetting->ResetSettings();
