@@ -336,7 +336,15 @@ TEST_F(ConversionRun, AskedToEndMidRunItStopsCleanlyAndThenEndsTheProgram)
         const size_t startsBefore = calls().size();
         addEntry(source("a.flv", "SLEEP 60000\nnew"), path("a.avi"));
         addEntry(source("b.flv", "second"), path("b.avi"));
-        QTimer::singleShot(300, [&] { way.askToEnd(window); });
+        // Once the first transcoder has started.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (calls().size() > startsBefore) {
+                poll.stop();
+                way.askToEnd(window);
+            }
+        });
+        poll.start(20);
 
         convert();
         EndingSignals::unwatch();

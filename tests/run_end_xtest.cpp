@@ -65,12 +65,13 @@ protected:
         EXPECT_EQ(scripted.endProgramCalls, 1);
     }
 
-    // Once the transcoder runs, `act` from the event loop the run waits in.
+    // Once the transcoder runs and has logged its start, `act` from the
+    // event loop the run waits in.
     void whenTranscoderRuns(std::function<void()> act)
     {
         auto poll = new QTimer(&window);
         QObject::connect(poll, &QTimer::timeout, &window, [this, poll, act] {
-            if (transcodersRunning(program()).isEmpty())
+            if (calls().empty() || transcodersRunning(program()).isEmpty())
                 return;
             poll->stop();
             act();
