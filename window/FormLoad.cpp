@@ -14,14 +14,14 @@ bool frmMain::Form_Load()
         return false;
     }
     HelpFile = platform().programFolder() + QStringLiteral("/help.chm");
-    TransparentKey = Skin::KeyColour;
+    TransparentKey = Layout::KeyColour;
     ColourKeyWindow::apply(this, skinPicture(), TransparentKey);
     BusyStep = 0;
     // Failures are the normal case on every start after the first.
     platform().createFolder(platform().stagingFolder());
     platform().createFolder(platform().programFolder() + QStringLiteral("/data"));
     CalledFromMenu = false;
-    picSetting->move(twips(210), twips(1950));
+    picSetting->move(Layout::pixels(Layout::picSetting).topLeft());
     picSetting->ResetSettings();
     return true;
 }
