@@ -4,10 +4,10 @@
 
 #include "BenchSupport.h"
 #include "jobs/SettingsPanel.h"
-#include "jobs/core/TranscoderArguments.h"
 #include "jobs/core/TranscoderCommandLine.h"
 #include "platform/FileCopy.h"
 #include "support/ScriptedPlatform.h"
+#include "transcoder/TranscoderArguments.h"
 #include "window/frmMain.h"
 
 #include <QComboBox>

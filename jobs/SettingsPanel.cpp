@@ -2,8 +2,8 @@
 
 #include "jobs/LinkLabel.h"
 #include "jobs/core/SettingsChoices.h"
-#include "window/Fonts.h"
-#include "window/Twips.h"
+#include "platform/Fonts.h"
+#include "skin/Twips.h"
 
 #include <QComboBox>
 #include <QMouseEvent>

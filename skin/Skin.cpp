@@ -5,12 +5,14 @@
 namespace Skin {
 namespace {
 
+namespace Pictures = Layout::Pictures;
+
 template <size_t N>
-std::array<QPixmap, N> loadSet(const char *stem)
+std::array<QPixmap, N> loadSet(QString (*name)(int))
 {
     std::array<QPixmap, N> set;
     for (size_t i = 0; i < N; ++i)
-        set[i] = QPixmap(QStringLiteral(":/skin/%1%2.jpg").arg(QLatin1String(stem)).arg(i));
+        set[i] = QPixmap(Pictures::resource(name(int(i))));
     return set;
 }
 
@@ -18,19 +20,19 @@ std::array<QPixmap, N> loadSet(const char *stem)
 
 QImage background()
 {
-    return QImage(QStringLiteral(":/skin/skin.bmp")).convertToFormat(QImage::Format_RGB32);
+    return QImage(Pictures::resource(Pictures::background())).convertToFormat(QImage::Format_RGB32);
 }
 
-std::array<QPixmap, 6> buttonHover() { return loadSet<6>("button_hover"); }
-std::array<QPixmap, 6> buttonPush() { return loadSet<6>("button_push"); }
-std::array<QPixmap, 4> menuHover() { return loadSet<4>("menu_hover"); }
-std::array<QPixmap, 4> menuPush() { return loadSet<4>("menu_push"); }
+std::array<QPixmap, Layout::ButtonCount> buttonHover() { return loadSet<Layout::ButtonCount>(Pictures::buttonHover); }
+std::array<QPixmap, Layout::ButtonCount> buttonPush() { return loadSet<Layout::ButtonCount>(Pictures::buttonPush); }
+std::array<QPixmap, Layout::MenuCount> menuHover() { return loadSet<Layout::MenuCount>(Pictures::menuHover); }
+std::array<QPixmap, Layout::MenuCount> menuPush() { return loadSet<Layout::MenuCount>(Pictures::menuPush); }
 
 QIcon windowIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/skin/icon%1.png").arg(size), QSize(size, size));
+    for (int size : Pictures::IconSizes)
+        icon.addFile(Pictures::resource(Pictures::icon(size)), QSize(size, size));
     return icon;
 }
 
@@ -38,7 +40,7 @@ QCursor handCursor()
 {
     // The picture holds black, white and see-through pixels: a monochrome
     // cursor's bitmap (black) and mask (drawn).
-    const QImage hand = QImage(QStringLiteral(":/skin/hand.png")).convertToFormat(QImage::Format_ARGB32);
+    const QImage hand = QImage(Pictures::resource(Pictures::hand())).convertToFormat(QImage::Format_ARGB32);
     QImage bits(hand.size(), QImage::Format_Mono);
     QImage mask(hand.size(), QImage::Format_Mono);
     // Index 0 white (bit clear), index 1 black (bit set), as bitmaps read them.

@@ -1,6 +1,8 @@
 #pragma once
 // The window's pictures, compiled into the program.
 
+#include "skin/Layout.h"
+
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
@@ -10,16 +12,14 @@
 
 namespace Skin {
 
-constexpr QRgb KeyColour = 0xffff00ff;   // RGB(255, 0, 255)
-
 // The 600 x 490 background with its key-coloured margin.
 QImage background();
 
 // Hover and pressed pictures of the six tool buttons and four menu titles.
-std::array<QPixmap, 6> buttonHover();
-std::array<QPixmap, 6> buttonPush();
-std::array<QPixmap, 4> menuHover();
-std::array<QPixmap, 4> menuPush();
+std::array<QPixmap, Layout::ButtonCount> buttonHover();
+std::array<QPixmap, Layout::ButtonCount> buttonPush();
+std::array<QPixmap, Layout::MenuCount> menuHover();
+std::array<QPixmap, Layout::MenuCount> menuPush();
 
 QIcon windowIcon();
 // The pointing hand, hot spot at the fingertip (6, 0).

@@ -2,7 +2,7 @@
 // A conversion whose sound we encode as AMR-NB ourselves: ffmpeg has no such
 // encoder here. Returns the exit status; a failure says why in one line.
 
-#include "jobs/core/TranscoderArguments.h"
+#include "transcoder/TranscoderArguments.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "transcoder/Conversion.h"
 
-#include "jobs/core/TranscoderArguments.h"
 #include "transcoder/AmrConversion.h"
 #include "transcoder/ToolReport.h"
+#include "transcoder/TranscoderArguments.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -15,14 +15,14 @@ bool frmMain::Form_Load()
         return false;
     }
     HelpFile = os().programFolder() + QStringLiteral("/help.chm");
-    TransparentKey = Skin::KeyColour;
+    TransparentKey = Layout::KeyColour;
     ColourKeyWindow::apply(this, skinPicture(), TransparentKey);
     BusyStep = 0;
     // Failures are the normal case on every start after the first.
     os().createFolder(os().stagingFolder());
     os().createFolder(RunFiles::dataFolder(os().programFolder()));
     CalledFromMenu = false;
-    picSetting->move(twips(210), twips(1950));
+    picSetting->move(Layout::pixels(Layout::picSetting).topLeft());
     picSetting->ResetSettings();
     return true;
 }

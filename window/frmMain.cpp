@@ -3,8 +3,8 @@
 #include "jobs/BusyCell.h"
 #include "jobs/FileListView.h"
 #include "jobs/SettingsPanel.h"
+#include "platform/Fonts.h"
 #include "skin/Skin.h"
-#include "window/Fonts.h"
 #include "window/ImageArea.h"
 #include "window/frmPop.h"
 
@@ -29,16 +29,13 @@ QLabel *runLabel(QWidget *parent, const QString &caption, const QRect &geometry)
     return label;
 }
 
-constexpr int MenuWidth[4] = {615, 1035, 930, 840};
-constexpr int ButtonLeft[6] = {180, 1245, 2275, 3330, 4335, 5310};
-
 } // namespace
 
 frmMain::frmMain(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setWindowTitle(QStringLiteral("Morvane Converter"));
     setWindowIcon(Skin::windowIcon());
-    setFixedSize(twips(8970), twips(7320));
+    setFixedSize(twips(Layout::ClientWidth), twips(Layout::ClientHeight));
     setFont(Fonts::tahoma());
     setMouseTracking(true);
     skin_ = Skin::background();
@@ -55,28 +52,28 @@ frmMain::~frmMain()
 void frmMain::createControls()
 {
     lstShell = new QListWidget(this);
-    lstShell->setGeometry(twipRect(7500, 630, 1125, 690));
+    lstShell->setGeometry(Layout::pixels(Layout::lstShell));
     lstShell->hide();
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
 
     menuMsg = new QLineEdit(this);
-    menuMsg->setGeometry(twipRect(6870, 1530, 1815, 315));
+    menuMsg->setGeometry(Layout::pixels(Layout::menuMsg));
     menuMsg->setText(QStringLiteral("b0"));
     menuMsg->hide();
 
-    lblFileNo = runLabel(this, QStringLiteral("0 file(s) left"), twipRect(6855, 5250, 960, 210));
-    lblConverting = runLabel(this, QStringLiteral("Converting..."), twipRect(6840, 4770, 1065, 210));
+    lblFileNo = runLabel(this, QStringLiteral("0 file(s) left"), Layout::pixels(Layout::lblFileNo));
+    lblConverting = runLabel(this, QStringLiteral("Converting..."), Layout::pixels(Layout::lblConverting));
 
     for (int i = 0; i < 10; ++i) {
         SP[i] = new BusyCell(this);
-        SP[i]->setGeometry(twipRect(6150 + 240 * i, 5820, 225, 225));
+        SP[i]->setGeometry(Layout::pixels(Layout::SP(i)));
         SP[i]->hide();
     }
 
     imgExit = new ImageArea(this);
-    imgExit->setGeometry(twipRect(8640, 150, 165, 195));
+    imgExit->setGeometry(Layout::pixels(Layout::imgExit));
     imgExit->setToolTip(QStringLiteral("Exit"));
     imgExit->setCursor(Skin::handCursor());
 
@@ -84,24 +81,24 @@ void frmMain::createControls()
     imgMenuMove = Skin::menuHover();
     for (int i = 0; i < 4; ++i) {
         imgMenu[i] = new ImageArea(this);
-        imgMenu[i]->setGeometry(twipRect(MenuLeft[i], MenuTop, MenuWidth[i], 240));
+        imgMenu[i]->setGeometry(Layout::pixels(Layout::imgMenu(i)));
     }
 
     imgButtonPush = Skin::buttonPush();
     imgButtonData = Skin::buttonHover();
     for (int i = 0; i < 6; ++i) {
         imgButton[i] = new ImageArea(this);
-        imgButton[i]->setGeometry(twipRect(ButtonLeft[i], i == 2 ? 790 : 780, 900, 1080));
+        imgButton[i]->setGeometry(Layout::pixels(Layout::imgButton(i)));
     }
 
     // The list and the panel are windows of their own: above everything drawn
     // on the window, the panel above the list.
     LV = new FileListView(this);
-    LV->setGeometry(twipRect(210, 1950, 8535, 4755));
+    LV->setGeometry(Layout::pixels(Layout::LV));
     LV->hide();
 
     picSetting = new SettingsPanel(this);
-    picSetting->setGeometry(twipRect(210, 1950, 8535, 4785));
+    picSetting->setGeometry(Layout::pixels(Layout::picSetting));
     picSetting->hide();
 }
 
@@ -146,7 +143,7 @@ bool frmMain::isBareBackground(const QPoint &pos) const
 {
     if (!rect().contains(pos) || childAt(pos))
         return false;
-    return !skin_.valid(pos) || skin_.pixel(pos) != Skin::KeyColour;
+    return !skin_.valid(pos) || skin_.pixel(pos) != Layout::KeyColour;
 }
 
 void frmMain::mousePressEvent(QMouseEvent *event)

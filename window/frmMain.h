@@ -3,7 +3,7 @@
 // the system's state; its handlers are spread over jobs/ and window/ by
 // what they do.
 
-#include "window/Twips.h"
+#include "skin/Layout.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -25,8 +25,8 @@ class frmMain : public QWidget {
     Q_OBJECT
 public:
     // Where the menu titles stand, in twips; they never move.
-    static constexpr int MenuLeft[4] = {240, 930, 2030, 3060};
-    static constexpr int MenuTop = 460;
+    static constexpr const auto &MenuLeft = Layout::MenuLeft;
+    static constexpr int MenuTop = Layout::MenuTop;
 
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;

@@ -1,5 +1,5 @@
 #include "platform/EndingSignals.h"
-#include "window/Fonts.h"
+#include "platform/Fonts.h"
 #include "window/frmMain.h"
 
 #include <QApplication>

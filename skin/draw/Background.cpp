@@ -1,6 +1,6 @@
+#include "ArtLayout.h"
 #include "Artwork.h"
 #include "Icons.h"
-#include "Layout.h"
 #include "Palette.h"
 #include "Text.h"
 
@@ -206,7 +206,7 @@ void outline(QPainter &p)
 QImage background()
 {
     QImage image(Picture.size(), QImage::Format_RGB32);
-    image.fill(Key);
+    image.fill(KeyColour);
     {
         QPainter p(&image);
         p.setClipRect(Body);
@@ -219,13 +219,13 @@ QImage background()
     // No drawn pixel may turn see-through by chance.
     for (int y = Body.top(); y <= Body.bottom(); ++y)
         for (int x = Body.left(); x <= Body.right(); ++x)
-            if (image.pixel(x, y) == Key)
+            if (image.pixel(x, y) == KeyColour)
                 image.setPixel(x, y, qRgb(254, 0, 255));
     const int l = Body.left(), t = Body.top(), r = Body.right(), b = Body.bottom();
     const QPoint cuts[] = {{l, t}, {l + 1, t}, {l, t + 1}, {r, t}, {r - 1, t}, {r, t + 1},
                            {l, b}, {l + 1, b}, {l, b - 1}, {r, b}, {r - 1, b}, {r, b - 1}};
     for (const QPoint &cut : cuts)
-        image.setPixel(cut, Key);
+        image.setPixel(cut, KeyColour);
     return image;
 }
 

@@ -1,4 +1,5 @@
 #include "Icons.h"
+#include "Text.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -168,7 +169,7 @@ void disc(QPainter &p, const QColor &light, const QColor &dark, const QColor &ri
 void help(QPainter &p)
 {
     disc(p, QColor(140, 200, 255), QColor(20, 90, 200), QColor(16, 60, 140));
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(Text::Face);
     font.setBold(true);
     font.setPixelSize(21);
     p.setFont(font);

@@ -1,5 +1,5 @@
+#include "ArtLayout.h"
 #include "Artwork.h"
-#include "Layout.h"
 #include "Palette.h"
 #include "Text.h"
 

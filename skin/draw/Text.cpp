@@ -1,15 +1,25 @@
 #include "Text.h"
+#include "ArtLayout.h"
 #include "Icons.h"
-#include "Layout.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 
 namespace Text {
 
+bool faceIsPresent()
+{
+    // A missing face is replaced, and a missing bold one drawn emboldened,
+    // both silently.
+    return QFontInfo(font(12, false)).family() == Face
+        && QFontDatabase::styles(Face).contains(QStringLiteral("Bold"));
+}
+
 QFont font(int pixelSize, bool bold)
 {
-    QFont f(QStringLiteral("DejaVu Sans"));
+    QFont f(Face);
     f.setPixelSize(pixelSize);
     f.setBold(bold);
     f.setHintingPreference(QFont::PreferFullHinting);

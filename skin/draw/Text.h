@@ -11,6 +11,12 @@ class QPainter;
 
 namespace Text {
 
+// Every text of the pictures is set in this face (fonts-dejavu-core).
+inline const QString Face = QStringLiteral("DejaVu Sans");
+
+// False when the machine would set the texts in a stand-in face instead.
+bool faceIsPresent();
+
 QFont font(int pixelSize, bool bold);
 void draw(QPainter &p, const QRect &box, int flags, const QString &text, const QFont &font,
           const QColor &colour);

@@ -1,7 +1,10 @@
-// Draws every picture of the window into a folder (the committed art/).
-// Run by hand after changing the artwork: morvane-skin-draw <folder>
+// Draws every picture of the window into a folder. The committed art/ is
+// its output: after changing the artwork, run morvane-skin-draw skin/art;
+// the tests draw into a folder of their own and compare.
 
+#include "ArtLayout.h"
 #include "Artwork.h"
+#include "Text.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -41,24 +44,28 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    if (!Text::faceIsPresent()) {
+        std::fprintf(stderr, "morvane-skin-draw: the face \"%s\" is missing; the pictures would not match\n",
+                     qPrintable(Text::Face));
+        return 1;
+    }
+
+    namespace Pictures = Layout::Pictures;
+    const auto file = [&out](const QString &name) { return out.filePath(name); };
     bool ok = true;
     const QImage skin = Artwork::background();
     // Qt writes images without alpha as 24-bit uncompressed bitmaps.
-    ok &= save(skin, out.filePath(QStringLiteral("skin.bmp")), "bmp");
-    for (int i = 0; i < 6; ++i) {
-        ok &= save(Artwork::toolButton(skin, i, false), out.filePath(QStringLiteral("button_hover%1.jpg").arg(i)),
-                   "jpeg", 95);
-        ok &= save(Artwork::toolButton(skin, i, true), out.filePath(QStringLiteral("button_push%1.jpg").arg(i)),
-                   "jpeg", 95);
+    ok &= save(skin, file(Pictures::background()), "bmp");
+    for (int i = 0; i < Layout::ButtonCount; ++i) {
+        ok &= save(Artwork::toolButton(skin, i, false), file(Pictures::buttonHover(i)), "jpeg", 95);
+        ok &= save(Artwork::toolButton(skin, i, true), file(Pictures::buttonPush(i)), "jpeg", 95);
     }
-    for (int i = 0; i < 4; ++i) {
-        ok &= save(Artwork::menuTitle(skin, i, false), out.filePath(QStringLiteral("menu_hover%1.jpg").arg(i)),
-                   "jpeg", 95);
-        ok &= save(Artwork::menuTitle(skin, i, true), out.filePath(QStringLiteral("menu_push%1.jpg").arg(i)),
-                   "jpeg", 95);
+    for (int i = 0; i < Layout::MenuCount; ++i) {
+        ok &= save(Artwork::menuTitle(skin, i, false), file(Pictures::menuHover(i)), "jpeg", 95);
+        ok &= save(Artwork::menuTitle(skin, i, true), file(Pictures::menuPush(i)), "jpeg", 95);
     }
-    for (int size : {16, 32, 48})
-        ok &= save(Artwork::programIcon(size), out.filePath(QStringLiteral("icon%1.png").arg(size)), "png");
-    ok &= save(Artwork::handCursor(), out.filePath(QStringLiteral("hand.png")), "png");
+    for (int size : Pictures::IconSizes)
+        ok &= save(Artwork::programIcon(size), file(Pictures::icon(size)), "png");
+    ok &= save(Artwork::handCursor(), file(Pictures::hand()), "png");
     return ok ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 // One QApplication for every test of a program, without a display unless
 // one is given, and never with the real user's folders.
 
-#include "window/Fonts.h"
+#include "platform/Fonts.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

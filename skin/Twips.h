@@ -5,7 +5,7 @@
 
 constexpr int twips(int t) { return (t + 7) / 15; }
 
-inline QRect twipRect(int left, int top, int width, int height)
+constexpr QRect twipRect(int left, int top, int width, int height)
 {
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }

@@ -1,7 +1,7 @@
 // The transcoder stand-in: how the legacy lines' arguments become ffmpeg's,
 // then real conversions through the built conv.dll and conv1.dll.
 
-#include "jobs/core/TranscoderArguments.h"
+#include "transcoder/TranscoderArguments.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "jobs/core/TranscoderArguments.h"
+#include "transcoder/TranscoderArguments.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "window/Fonts.h"
+#include "platform/Fonts.h"
 
 #include <QFont>
 #include <QFontDatabase>
