@@ -76,7 +76,7 @@ int convertWithAmr(const QString &ffmpeg, const TA::Plan &plan)
     StartedTool decode(ffmpeg, TA::audioDecodeArguments(plan, rawPath), false);
 
     const ToolOutcome probe = runTool(ffprobe, TA::streamProbeArguments(plan), true);
-    if (const int status = finished(probe, QStringLiteral("ffprobe")))
+    if (const int status = finished(probe))
         return status;
     const Streams streams = streamsIn(probe.output);
 
@@ -84,7 +84,7 @@ int convertWithAmr(const QString &ffmpeg, const TA::Plan &plan)
     // nothing to do; its complaint is dropped).
     QString amrPath;
     if (streams.audio) {
-        if (const int status = finished(decode.finish(), QStringLiteral("ffmpeg")))
+        if (const int status = finished(decode.finish()))
             return status;
         if (const int status = encodeSound(rawPath, plan, scratch, amrPath))
             return status;
@@ -96,9 +96,8 @@ int convertWithAmr(const QString &ffmpeg, const TA::Plan &plan)
     if (!streams.video && !amrPath.isEmpty()) {
         video.abandon();
         videoPath.clear();
-    } else if (const int status = finished(video.finish(), QStringLiteral("ffmpeg"))) {
+    } else if (const int status = finished(video.finish())) {
         return status;
     }
-    return finished(runTool(ffmpeg, TA::muxArguments(plan, videoPath, amrPath), false),
-                    QStringLiteral("ffmpeg"));
+    return finished(runTool(ffmpeg, TA::muxArguments(plan, videoPath, amrPath), false));
 }

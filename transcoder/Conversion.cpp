@@ -21,7 +21,7 @@ int convert(const QStringList &legacyArguments)
     const bool outputExisted = QFileInfo::exists(plan.output);
     int status = plan.amrAudio
         ? convertWithAmr(ffmpeg, plan)
-        : finished(runTool(ffmpeg, plan.ffmpegArguments, false), QStringLiteral("ffmpeg"));
+        : finished(runTool(ffmpeg, plan.ffmpegArguments, false));
     const QFileInfo output(plan.output);
     if (status == 0 && (!output.isFile() || output.size() == 0)) {
         say(QStringLiteral("conv: ffmpeg wrote no output to %1").arg(plan.output));

@@ -21,7 +21,7 @@ QString findTool(const QString &name)
 }
 
 // One wording whichever tool failed: the user knows only the transcoder.
-int finished(const ToolOutcome &outcome, const QString &)
+int finished(const ToolOutcome &outcome)
 {
     if (!outcome.started) {
         say(outcome.lastLine);
