@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/FileCopy.h"
+#include "platform/LeftButtonMenu.h"
 #include "platform/ProcessRunner.h"
 
 #include <QCoreApplication>
@@ -66,7 +67,7 @@ std::optional<QString> QtPlatform::fileDialog(const FileDialogRequest &request)
 
 void QtPlatform::popupMenu(QMenu *menu, const QPoint &globalPos)
 {
-    menu->exec(globalPos);
+    LeftButtonMenu::exec(menu, globalPos);
 }
 
 QPoint QtPlatform::pointerPosition()
