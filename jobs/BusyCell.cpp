@@ -16,6 +16,8 @@ void BusyCell::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), fill_);
-    painter.setPen(palette().color(QPalette::WindowText));
+    // The active group's colour: the cells show only while the window is
+    // disabled, and the disabled group's text colour is a grey.
+    painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

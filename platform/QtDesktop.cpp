@@ -1,5 +1,7 @@
 #include "platform/QtDesktop.h"
 
+#include "platform/LeftButtonMenu.h"
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
@@ -53,7 +55,7 @@ std::optional<QString> QtDesktop::fileDialog(const FileDialogRequest &request)
 
 void QtDesktop::popupMenu(QMenu *menu, const QPoint &globalPos)
 {
-    menu->exec(globalPos);
+    LeftButtonMenu::exec(menu, globalPos);
 }
 
 QPoint QtDesktop::pointerPosition()

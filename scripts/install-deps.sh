@@ -9,7 +9,7 @@ packages="
   ffmpeg libopencore-amrnb-dev
   fp-utils
   fonts-wine fonts-dejavu-core
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils openbox wmctrl
 "
 missing=""
 for p in $packages; do

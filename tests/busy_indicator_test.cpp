@@ -50,6 +50,23 @@ TEST_F(BusyIndicator, CellsStartHiddenInTheDesignColourWithTheTimerOff)
     EXPECT_EQ(window.BusyStep, 0);
 }
 
+TEST_F(BusyIndicator, CellsAreOutlinedInTheActiveTextColourWhileTheWindowIsDisabled)
+{
+    // As during a run: the cells show only while the window takes no input.
+    window.setEnabled(false);
+    window.ShowBusyIndicator();
+    const QColor text = window.palette().color(QPalette::Active, QPalette::WindowText);
+    ASSERT_NE(text, window.palette().color(QPalette::Disabled, QPalette::WindowText));
+    for (BusyCell *cell : window.SP) {
+        const QImage image = cell->grab().toImage();
+        const int right = image.width() - 1, bottom = image.height() - 1;
+        for (QPoint edge : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom),
+                            QPoint(right / 2, 0), QPoint(0, bottom / 2)})
+            EXPECT_EQ(image.pixelColor(edge), text);
+        EXPECT_EQ(image.pixelColor(right / 2, bottom / 2), cell->fillColor());
+    }
+}
+
 TEST_F(BusyIndicator, EachTickPaintsOneDarkCellAndStepsOnWrappingAfterTheTenth)
 {
     for (int tick = 0; tick < 23; ++tick) {

@@ -1,35 +1,26 @@
-// Real X input on the colour-keyed window: the see-through margin and corner
-// cuts pass presses to the window beneath; the body's edge drags the window.
+// Real X input on the colour-keyed window, on a bare server and under a
+// window manager: the see-through margin and corner cuts pass presses to the
+// window beneath; any button on the body's edge drags the window, and the
+// move ends at that button's release.
 
+#include "support/BeneathWindow.h"
+#include "support/RealInput.h"
 #include "support/ScriptedPlatform.h"
 #include "window/frmMain.h"
 
-#include <QMouseEvent>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Stands beneath the main window and notes where it was pressed.
-class Beneath : public QWidget {
-public:
-    std::vector<QPoint> presses;
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override { presses.push_back(event->globalPosition().toPoint()); }
-};
-
 class RealPointer : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
-        if (xdotool.isEmpty())
+        if (!RealInput::haveXdotool())
             GTEST_SKIP() << "xdotool is not installed";
-        beneath.setGeometry(0, 0, 900, 700);
         beneath.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&beneath));
         ASSERT_TRUE(window.Form_Load());
@@ -37,29 +28,17 @@ protected:
         window.show();
         window.raise();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        QTest::qWait(100);
+        QTest::qWait(200);
+        ASSERT_EQ(window.pos(), QPoint(100, 100));
     }
 
-    // Press at a point of the window (window coordinates), move by `by`, release.
-    void drag(int button, QPoint at, QPoint by)
-    {
-        const QPoint from = window.pos() + at, mid = from + by / 2, to = from + by;
-        const QString b = QString::number(button);
-        auto n = [](int v) { return QString::number(v); };
-        const QStringList arguments = {"mousemove", n(from.x()), n(from.y()), "mousedown", b, "sleep", "0.05",
-                                       "mousemove", n(mid.x()),  n(mid.y()),  "sleep",     "0.05",
-                                       "mousemove", n(to.x()),   n(to.y()),   "mouseup",   b};
-        ASSERT_EQ(QProcess::execute(xdotool, arguments), 0);
-        QTest::qWait(150);
-    }
+    // Where the window is now by the X server's account.
+    QPoint shownAt() const { return window.mapToGlobal(QPoint(0, 0)); }
 
-    QString xdotool;
     ScriptedPlatform platform;
-    Beneath beneath;
+    BeneathWindow beneath{QRect(0, 0, 900, 700)};
     frmMain window;
 };
-
-} // namespace
 
 TEST_F(RealPointer, PressesOnTheMarginAndCornerCutsReachTheWindowBeneath)
 {
@@ -70,26 +49,57 @@ TEST_F(RealPointer, PressesOnTheMarginAndCornerCutsReachTheWindowBeneath)
         SCOPED_TRACE(std::to_string(at.x()) + "," + std::to_string(at.y()));
         const QPoint before = window.pos();
         const size_t pressesBefore = beneath.presses.size();
-        drag(1, at, QPoint(30, 20));
+        ASSERT_TRUE(RealInput::drag(1, before + at, QPoint(30, 20)));
         EXPECT_EQ(window.pos(), before);
         ASSERT_EQ(beneath.presses.size(), pressesBefore + 1);
         EXPECT_EQ(beneath.presses.back(), before + at);
     }
 }
 
-TEST_F(RealPointer, AnyButtonOnTheBodysOutermostPixelsDragsTheWindow)
+TEST_F(RealPointer, AnyButtonOnTheBodysOutermostPixelsDragsTheWindowUntilItsRelease)
 {
     struct Case {
-        int button;
+        int button;   // xdotool's: 1 left, 2 middle, 3 right
         QPoint at;
     };
-    const Case cases[] = {{1, {6, 4}}, {3, {4, 6}}, {2, {593, 300}}, {1, {300, 483}}};
+    const Case cases[] = {{1, {6, 4}}, {3, {4, 6}}, {2, {593, 300}}, {1, {300, 483}}, {3, {300, 470}},
+                          {2, {6, 300}}};
     for (const Case &c : cases) {
         SCOPED_TRACE("button " + std::to_string(c.button) + " at " + std::to_string(c.at.x()) + "," +
                      std::to_string(c.at.y()));
         const QPoint before = window.pos();
-        drag(c.button, c.at, QPoint(36, 22));
+        ASSERT_TRUE(RealInput::drag(c.button, before + c.at, QPoint(36, 22)));
         EXPECT_EQ(window.pos(), before + QPoint(36, 22));
+        EXPECT_EQ(shownAt(), before + QPoint(36, 22));
+        // No button held: the pointer moving on leaves the window where it is.
+        ASSERT_TRUE(RealInput::movePointer(before + c.at + QPoint(120, 90)));
+        ASSERT_TRUE(RealInput::movePointer(before + c.at + QPoint(-40, 60)));
+        EXPECT_EQ(window.pos(), before + QPoint(36, 22));
+        EXPECT_EQ(shownAt(), before + QPoint(36, 22));
     }
     EXPECT_TRUE(beneath.presses.empty());
 }
+
+TEST_F(RealPointer, AClickOnTheBackgroundWithAnyButtonLeavesTheWindowInPlace)
+{
+    // Also when the program is busy and sees the press only after the release.
+    for (bool busy : {false, true})
+    for (int button : {1, 2, 3}) {
+        SCOPED_TRACE("button " + std::to_string(button) + (busy ? ", busy" : ""));
+        const QPoint before = window.pos();
+        const QPoint at = before + QPoint(300, 470);
+        if (busy)
+            ASSERT_EQ(QProcess::execute("xdotool", {"mousemove", QString::number(at.x()),
+                                                    QString::number(at.y()), "click", QString::number(button)}),
+                      0);
+        else
+            ASSERT_TRUE(RealInput::click(button, at));
+        ASSERT_TRUE(RealInput::movePointer(before + QPoint(450, 300)));
+        ASSERT_TRUE(RealInput::movePointer(before + QPoint(200, 200)));
+        EXPECT_EQ(window.pos(), before);
+        EXPECT_EQ(shownAt(), before);
+    }
+    EXPECT_TRUE(beneath.presses.empty());
+}
+
+} // namespace

@@ -6,15 +6,21 @@
 #include "platform/System.h"
 #include "window/ImageArea.h"
 
+#include <QGuiApplication>
 #include <QWindow>
 
 void frmMain::Form_MouseDown(qint16, qint16, float, float)
 {
-    // Any button moves the window. A window manager moves it itself until the
-    // release; a bare X server has none (startSystemMove fails there), so the
-    // window follows the pointer from the press offset until the release.
+    // Any button moves the window, and the move ends at the release. Under X11
+    // the window follows the pointer itself from the press offset: a window
+    // manager's move (startSystemMove) ends only at a button-1 release that
+    // reaches the manager after it took the pointer, so a right or middle
+    // press, or a left click quicker than the manager, would leave the window
+    // glued to the pointer. Wayland lets no window place itself: there the
+    // compositor moves it.
     QWindow *window = windowHandle();
-    followingPointer_ = !(window && window->startSystemMove());
+    followingPointer_ = !(window && QGuiApplication::platformName() == QLatin1String("wayland")
+                          && window->startSystemMove());
 }
 
 void frmMain::Form_MouseMove(qint16, qint16, float, float)

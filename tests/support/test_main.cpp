@@ -15,6 +15,7 @@ int main(int argc, char **argv)
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QTemporaryDir home;
+    setenv("HOME", qPrintable(home.path() + "/home"), 1);
     setenv("XDG_CACHE_HOME", qPrintable(home.path() + "/cache"), 1);
     setenv("XDG_CONFIG_HOME", qPrintable(home.path() + "/config"), 1);
     setenv("XDG_DATA_HOME", qPrintable(home.path() + "/data"), 1);
