@@ -51,6 +51,10 @@ public:
     virtual void popupMenu(QMenu *menu, const QPoint &globalPos) = 0;
     virtual QPoint pointerPosition() = 0;
 
+    // Hands a press-and-drag of the frameless window to the desktop. False:
+    // the window must follow the pointer itself until the release.
+    virtual bool startWindowMove(QWidget *window) = 0;
+
     // The shell's "open": the desktop's default handler for the file.
     virtual bool shellOpen(const QString &path) = 0;
     virtual void doEvents() = 0;

@@ -6,11 +6,14 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
+#include <QWidget>
+#include <QWindow>
 
 
 MsgAnswer QtDesktop::messageBox(const MessageBoxRequest &request)
@@ -61,6 +64,19 @@ void QtDesktop::popupMenu(QMenu *menu, const QPoint &globalPos)
 QPoint QtDesktop::pointerPosition()
 {
     return QCursor::pos();
+}
+
+bool QtDesktop::startWindowMove(QWidget *window)
+{
+    // Under X11 a window manager's move (startSystemMove) ends only at a
+    // button-1 release that reaches the manager after it took the pointer,
+    // so a right or middle press, or a left click quicker than the manager,
+    // would leave the window glued to the pointer: the window follows the
+    // pointer itself there. Wayland lets no window place itself: there the
+    // compositor moves it.
+    QWindow *handle = window->windowHandle();
+    return handle && QGuiApplication::platformName() == QLatin1String("wayland")
+           && handle->startSystemMove();
 }
 
 bool QtDesktop::shellOpen(const QString &path)

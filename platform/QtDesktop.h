@@ -10,6 +10,7 @@ public:
     void popupMenu(QMenu *menu, const QPoint &globalPos) override;
     QPoint pointerPosition() override;
 
+    bool startWindowMove(QWidget *window) override;
     bool shellOpen(const QString &path) override;
     void doEvents() override;
 };
