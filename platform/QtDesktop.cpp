@@ -1,13 +1,12 @@
 #include "platform/QtDesktop.h"
 
 #include "platform/LeftButtonMenu.h"
+#include "platform/QtFileDialog.h"
 
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -37,23 +36,7 @@ MsgAnswer QtDesktop::messageBox(const MessageBoxRequest &request)
 
 std::optional<QString> QtDesktop::fileDialog(const FileDialogRequest &request)
 {
-    QFileDialog dialog(request.owner, request.title, request.initialFolder);
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setOption(QFileDialog::HideNameFilterDetails, request.hideNameFilterDetails);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    dialog.setAcceptMode(request.mode == FileDialogRequest::Mode::Save ? QFileDialog::AcceptSave
-                                                                       : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilters(request.nameFilters);
-    // Patterns match without regard to case, as on the system the filters were written for.
-    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
-    dialog.setWindowModality(Qt::ApplicationModal);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty() || chosen.first().isEmpty())
-        return std::nullopt;
-    return chosen.first();
+    return QtFileDialog::run(request);
 }
 
 void QtDesktop::popupMenu(QMenu *menu, const QPoint &globalPos)

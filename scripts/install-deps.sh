@@ -1,6 +1,7 @@
 #!/bin/sh
-# Installs, as root, the Debian 12 packages that building, running and
-# testing need; packages already present are left alone.
+# Installs, as root, the Debian 12 packages that building and testing need;
+# with --run also what only the running program needs (Help's CHM viewer and
+# the desktop's opener). Packages already present are left alone.
 set -eu
 packages="
   build-essential cmake ninja-build pkg-config git
@@ -11,6 +12,9 @@ packages="
   fonts-wine fonts-dejavu-core
   xvfb xauth xdotool x11-utils openbox wmctrl
 "
+if [ "${1:-}" = "--run" ]; then
+    packages="$packages xchm xdg-utils"
+fi
 missing=""
 for p in $packages; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -7,11 +7,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -158,6 +160,9 @@ void whenDialogOpens(const std::function<void(QFileDialog *)> &act)
         }, 5000);
         if (open)
             act(dialog);
+        // A dialog the answer did not close would hold the test for ever.
+        if (open && dialog->isVisible())
+            dialog->reject();
     });
 }
 
@@ -166,6 +171,15 @@ void typeAndAccept(QFileDialog *dialog, const QString &text)
     auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
     ASSERT_NE(edit, nullptr);
     edit->setText(text);
+    // A message box the dialog puts up (not found, replace?) is closed
+    // unanswered after a while, so that a wrong one fails the test, not hangs it.
+    QTimer guard;
+    guard.setInterval(3000);
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->reject();
+    });
+    guard.start();
     QTest::keyClick(edit, Qt::Key_Return);
 }
 
@@ -220,6 +234,95 @@ TEST(RealFileDialog, SaveTakesAnExistingFileWithoutAskingAndCancelGivesEmpty)
     EXPECT_EQ(COMDLG::ShowSave(nullptr, QStringLiteral("Save as"), initDir,
                                QStringLiteral("AVI Files(*.AVI)|*.avi"), 0x200004),
               QString());
+}
+
+
+const QString SaveFilter = QStringLiteral(
+    "AVI Files(*.AVI)|*.avi|WMV Files(*.wmv) - Zune/Pocket PC|*.wmv|MOV Files(*.mov) - QuickTime|*.mov|"
+    "All(*.*)|*.*");
+
+// Every file below the test's own HOME and XDG folders.
+QStringList filesUnderTheUsersFolders()
+{
+    QStringList files;
+    for (const char *variable : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"}) {
+        const QString top = qEnvironmentVariable(variable);
+        if (top.isEmpty())
+            continue;
+        QDirIterator it(top, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files << it.next();
+    }
+    files.sort();
+    files.removeDuplicates();
+    return files;
+}
+
+TEST(RealFileDialog, TypedNamesComeBackExactlyAndBareOnesGetTheChosenTypesExtension)
+{
+    RealDialogPlatform real;
+    QTemporaryDir folder;
+    const QString quoted = QStringLiteral("my \"clip  é 名\".avi");
+    QFile f(folder.path() + QLatin1Char('/') + quoted);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub \"dir\"")));
+    const QStringList before = filesUnderTheUsersFolders();
+    ASSERT_TRUE(before.filter(QStringLiteral("QtProject")).isEmpty());
+
+    const struct {
+        bool save;
+        int type;          // the "Files of type" entry chosen
+        QString typed;     // relative to the dialog's folder unless it starts with '/'
+        QString expected;  // relative to the dialog's folder
+    } cases[] = {
+        {false, 0, quoted, quoted},   // an existing file with a quote opens
+        {true, 0, QStringLiteral("my \"clip.avi"), QStringLiteral("my \"clip.avi")},
+        {true, 0, folder.path() + QStringLiteral("/\"a\" \"b\".wmv"), QStringLiteral("\"a\" \"b\".wmv")},
+        {true, 0, QStringLiteral("  blanks  ü "), QStringLiteral("  blanks  ü .avi")},
+        {true, 0, QStringLiteral("clip"), QStringLiteral("clip.avi")},
+        {true, 2, QStringLiteral("clip"), QStringLiteral("clip.mov")},
+        {true, 1, QStringLiteral("my \"clip"), QStringLiteral("my \"clip.wmv")},
+        {true, 1, QStringLiteral("clip.AVI"), QStringLiteral("clip.AVI")},   // has one: left alone
+        {true, 2, QStringLiteral("clip.tar"), QStringLiteral("clip.tar")},
+        {true, 3, QStringLiteral("clip"), QStringLiteral("clip")},           // "All": nothing to add
+        {true, 0, QStringLiteral("sub \"dir\"/x"), QStringLiteral("sub \"dir\"/x.avi")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        whenDialogOpens([&](QFileDialog *dialog) {
+            const QStringList filters = dialog->nameFilters();
+            ASSERT_LT(c.type, filters.size());
+            dialog->selectNameFilter(filters[c.type]);
+            typeAndAccept(dialog, c.typed);
+        });
+        QString initDir = folder.path();
+        const QString chosen =
+            c.save ? COMDLG::ShowSave(nullptr, QStringLiteral("Save as"), initDir, SaveFilter, 0x200004)
+                   : COMDLG::ShowOpen(nullptr, QStringLiteral("Open"), initDir,
+                                      QStringLiteral("FLV Files(*.FLV)|*.flv|All(*.*)|*.*"), 0x201008);
+        EXPECT_EQ(chosen, folder.path() + QLatin1Char('/') + c.expected);
+    }
+    // Nothing remembered: no QtProject settings, no history, nothing at all.
+    EXPECT_EQ(filesUnderTheUsersFolders(), before);
+}
+
+TEST(RealFileDialog, TypingAFolderWithAQuoteOpensItInsteadOfChoosingIt)
+{
+    RealDialogPlatform real;
+    QTemporaryDir folder;
+    const QString sub = folder.path() + QStringLiteral("/a \"b\"");
+    ASSERT_TRUE(QDir().mkdir(sub));
+    QString shown;
+    whenDialogOpens([&](QFileDialog *dialog) {
+        typeAndAccept(dialog, QStringLiteral("a \"b\""));
+        shown = dialog->directory().absolutePath();
+        typeAndAccept(dialog, QStringLiteral("in it"));
+    });
+    QString initDir = folder.path();
+    EXPECT_EQ(COMDLG::ShowSave(nullptr, QStringLiteral("Save as"), initDir, SaveFilter, 0x200004),
+              sub + QStringLiteral("/in it.avi"));
+    EXPECT_EQ(shown, sub);
 }
 
 } // namespace
