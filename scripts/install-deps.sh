@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs, as root, the Debian 12 packages that building and testing need;
-# with --run also what only the running program needs (Help's CHM viewer and
-# the desktop's opener). Packages already present are left alone.
+# with --run also what only the running program needs (Help's CHM viewer,
+# the desktop's opener and what it tells file types by). Packages already present are left alone.
 set -eu
 packages="
   build-essential cmake ninja-build pkg-config git
@@ -13,7 +13,8 @@ packages="
   xvfb xauth xdotool x11-utils openbox wmctrl
 "
 if [ "${1:-}" = "--run" ]; then
-    packages="$packages xchm xdg-utils"
+    # xdg-open tells a CHM file by file(1) where no desktop is running.
+    packages="$packages xchm xdg-utils file"
 fi
 missing=""
 for p in $packages; do
