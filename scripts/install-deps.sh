@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs, as root, the Debian 12 packages that building and testing need;
 # with --run also what only the running program needs (Help's CHM viewer,
-# the desktop's opener and what it tells file types by). Packages already present are left alone.
+# the desktop's opener and what it tells file types by). Packages already
+# present are left alone.
 set -eu
 packages="
   build-essential cmake ninja-build pkg-config git
