@@ -5,6 +5,7 @@
 #include "BenchSupport.h"
 #include "jobs/SettingsPanel.h"
 #include "jobs/core/TranscoderCommandLine.h"
+#include "jobs/core/RunFiles.h"
 #include "platform/FileCopy.h"
 #include "support/ScriptedPlatform.h"
 #include "transcoder/TranscoderArguments.h"
@@ -84,7 +85,7 @@ int main(int argc, char **argv)
     // The direct runs read a staged copy and write staging names of their own.
     const QString direct = work.path() + "/direct";
     QDir().mkpath(direct);
-    FileCopy::copyReplacing(source, stagedInputPath(direct));
+    FileCopy::copyReplacing(source, RunFiles::stagedInput(direct));
 
     std::printf("Five formats of a 10 s 320x240 FLV (defaults)\n");
     for (int round = 1; round <= Rounds; ++round) {

@@ -66,11 +66,6 @@ QString extensionOf(OutputFormat format)
     return QString();
 }
 
-QString stagedInputPath(const QString &stagingFolder)
-{
-    return RunFiles::stagedInput(stagingFolder);
-}
-
 QString stagedOutputPath(const QString &stagingFolder, OutputFormat format)
 {
     return RunFiles::stagedOutput(stagingFolder, extensionOf(format));
@@ -81,7 +76,7 @@ CommandLine compose(OutputFormat format, const SettingPieces &t, const QString &
 {
     const QString conv = RunFiles::transcoderCopy(programFolder, 0);
     const QString conv1 = RunFiles::transcoderCopy(programFolder, 1);
-    const Piece input = path(stagedInputPath(stagingFolder));
+    const Piece input = path(RunFiles::stagedInput(stagingFolder));
     const Piece output = path(stagedOutputPath(stagingFolder, format));
 
     std::vector<Piece> pieces;

@@ -35,8 +35,7 @@ struct CommandLine {
     QString stagedOutput;   // the file the line names last
 };
 
-// Staging names inside the staging folder.
-QString stagedInputPath(const QString &stagingFolder);
+// The staged output a format's line names (the staged input: RunFiles).
 QString stagedOutputPath(const QString &stagingFolder, OutputFormat format);
 
 CommandLine compose(OutputFormat format, const SettingPieces &pieces,
