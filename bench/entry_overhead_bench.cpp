@@ -1,8 +1,8 @@
 // Per-entry overhead: 200 entries of a 1 MB source through a copy-only
 // stand-in transcoder, beside a shell loop doing the same copies and starts.
 
+#include "BenchRun.h"
 #include "BenchSupport.h"
-#include "tools/fake_run.h"
 
 #include <QDir>
 
@@ -15,7 +15,7 @@ int main(int argc, char **argv)
 {
     BenchEnvironment environment;
     QApplication app(argc, argv);
-    FakeRun run;
+    BenchRun run;
     if (!run.start())
         fail("start-up");
     const QString source = run.source("source.flv", "copy\n" + QByteArray(1 << 20, 'v'));
@@ -25,7 +25,7 @@ int main(int argc, char **argv)
     // The same work by hand: stage, start the stand-in, deliver.
     const QString shellData = run.path("shell/data");
     QDir().mkpath(shellData);
-    if (!FileCopy::copyReplacing(FakeRun::fakeTranscoder(), shellData + "/conv.exe"))
+    if (!FileCopy::copyReplacing(BenchRun::fakeTranscoder(), shellData + "/conv.exe"))
         fail("stand-in copy");
     const QString script = QStringLiteral(
         "src=\"$1\"; stage=\"$2\"; conv=\"$3\"; out=\"$4\"\n"
@@ -38,13 +38,12 @@ int main(int argc, char **argv)
 
     std::printf("Per-entry overhead, %d entries of a 1 MB source, copy-only stand-in\n", Entries);
     for (int round = 1; round <= Rounds; ++round) {
-        run.scripted.messages.clear();
+        run.platform.messages.clear();
         QElapsedTimer wall;
         wall.start();
         run.convert();
         const double program = secondsOf(wall) * 1000.0 / Entries;
-        if (run.scripted.messages.size() != 1
-            || run.scripted.messages[0].text != QStringLiteral("Converting Complete."))
+        if (!run.platform.runCompleted())
             fail("the run did not complete");
 
         wall.restart();

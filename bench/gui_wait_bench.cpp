@@ -2,8 +2,8 @@
 // beside the busy poll the legacy run used (let events run, waitpid with
 // WNOHANG, let events run, again), both in this one run.
 
+#include "BenchRun.h"
 #include "BenchSupport.h"
-#include "tools/fake_run.h"
 
 #include <QFile>
 
@@ -16,9 +16,9 @@ namespace {
 
 constexpr int SleepMs = 5000;
 
-double busyPollCpuPerSecond(const FakeRun &run)
+double busyPollCpuPerSecond(const BenchRun &run)
 {
-    const QByteArray program = QFile::encodeName(FakeRun::fakeTranscoder());
+    const QByteArray program = QFile::encodeName(BenchRun::fakeTranscoder());
     const QByteArray input = QFile::encodeName(run.path("poll.flv"));
     const QByteArray output = QFile::encodeName(run.path("poll.avi"));
     char *argv[] = {const_cast<char *>(program.constData()), const_cast<char *>("-i"),
@@ -47,7 +47,7 @@ int main(int argc, char **argv)
 {
     BenchEnvironment environment;
     QApplication app(argc, argv);
-    FakeRun run;
+    BenchRun run;
     if (!run.start())
         fail("start-up");
     const QByteArray sleeper = "SLEEP " + QByteArray::number(SleepMs) + "\n";
@@ -60,8 +60,7 @@ int main(int argc, char **argv)
     run.convert();
     const double programWall = secondsOf(wall);
     const double program = (ownCpuSeconds() - cpu0) / programWall;
-    if (run.scripted.messages.size() != 1
-        || run.scripted.messages[0].text != QStringLiteral("Converting Complete."))
+    if (!run.platform.runCompleted())
         fail("the run did not complete");
 
     const double poll = busyPollCpuPerSecond(run);

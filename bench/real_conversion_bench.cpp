@@ -2,12 +2,12 @@
 // transcoder, beside ffmpeg run directly with the arguments the transcoder
 // gives it.
 
+#include "BenchPlatform.h"
 #include "BenchSupport.h"
 #include "jobs/SettingsPanel.h"
 #include "jobs/core/TranscoderCommandLine.h"
 #include "jobs/core/RunFiles.h"
 #include "platform/FileCopy.h"
-#include "support/ScriptedPlatform.h"
 #include "transcoder/TranscoderArguments.h"
 #include "window/frmMain.h"
 
@@ -64,12 +64,12 @@ int main(int argc, char **argv)
     if (!QFile::exists(build + "/conv.dll") || QStandardPaths::findExecutable("ffmpeg").isEmpty())
         fail("needs conv.dll in the build folder and ffmpeg installed");
 
-    ScriptedPlatform scripted;
+    BenchPlatform platform;
     frmMain window;
     window.Form_Load();
     QTemporaryDir work;
     for (const char *name : {"conv.dll", "conv1.dll"})
-        FileCopy::copyReplacing(build + '/' + name, scripted.programFolder() + '/' + name);
+        FileCopy::copyReplacing(build + '/' + name, platform.programFolder() + '/' + name);
 
     const QString source = work.path() + "/ten.flv";
     if (runToEnd("ffmpeg", {"-nostdin", "-loglevel", "error", "-f", "lavfi", "-i",
@@ -78,7 +78,7 @@ int main(int argc, char **argv)
                             "-c:a", "libmp3lame", "-ar", "44100", source}) != 0)
         fail("making the source");
     for (OutputFormat format : Formats) {
-        scripted.fileAnswers = {source, work.path() + "/out." + extensionOf(format)};
+        platform.fileAnswers = {source, work.path() + "/out." + extensionOf(format)};
         window.imgButton_MouseUp(0, 1, 0, 0, 0);
     }
 
@@ -89,20 +89,20 @@ int main(int argc, char **argv)
 
     std::printf("Five formats of a 10 s 320x240 FLV (defaults)\n");
     for (int round = 1; round <= Rounds; ++round) {
-        scripted.messages.clear();
+        platform.messages.clear();
         QElapsedTimer wall;
         wall.start();
         window.imgButton_MouseUp(2, 1, 0, 0, 0);
         const double program = secondsOf(wall);
-        if (scripted.messages.size() != 1
-            || scripted.messages[0].text != QStringLiteral("Converting Complete."))
-            fail(qPrintable("the run did not complete: " + scripted.messages.back().text));
+        if (!platform.runCompleted())
+            fail(qPrintable("the run did not complete: "
+                            + (platform.messages.empty() ? QString() : platform.messages.back().text)));
 
         double ffmpeg = 0;
         QStringList each;
         for (OutputFormat format : Formats) {
             const CommandLine line =
-                compose(format, piecesOf(*window.picSetting), scripted.programFolder(), direct);
+                compose(format, piecesOf(*window.picSetting), platform.programFolder(), direct);
             const double seconds = ffmpegDirect(line, direct);
             ffmpeg += seconds;
             each << QString("%1 %2").arg(extensionOf(format)).arg(seconds, 0, 'f', 3);

@@ -2,8 +2,8 @@
 // Prints the time of the removal alone, for a hidden list and for a shown
 // one with the first row selected and current.
 
+#include "BenchPlatform.h"
 #include "jobs/FileListView.h"
-#include "support/ScriptedPlatform.h"
 #include "window/frmMain.h"
 #include "window/frmPop.h"
 
@@ -45,7 +45,7 @@ int main(int argc, char **argv)
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
-    ScriptedPlatform scripted;   // answers the confirmation with OK
+    BenchPlatform platform;   // answers the confirmation with OK
 
     for (int round = 0; round < 3; ++round) {
         frmMain hidden;
