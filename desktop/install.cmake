@@ -4,8 +4,14 @@
 set(MORVANE_INSTALL_PROGRAM_DIR "lib/morvane-converter" CACHE STRING
   "The program's folder, relative to the prefix")
 
+# The program's folder in the build folder, and nothing else: what
+# scripts/run.sh builds (cmake --build build --target morvane-program).
+add_custom_target(morvane-program)
+add_dependencies(morvane-program morvane-converter conv conv1)
+
 install(TARGETS morvane-converter conv conv1 RUNTIME DESTINATION ${MORVANE_INSTALL_PROGRAM_DIR})
 if(TARGET morvane-help)
+  add_dependencies(morvane-program morvane-help)
   install(FILES ${CMAKE_BINARY_DIR}/help.chm DESTINATION ${MORVANE_INSTALL_PROGRAM_DIR})
 endif()
 

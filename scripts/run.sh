@@ -1,13 +1,21 @@
 #!/bin/sh
-# Installs what is missing, builds, and starts the program. Without a display
-# it runs on a private X server of its own, stopped when the program ends.
+# Installs what is missing, builds what running needs, and starts the
+# program. Without a display it runs on a private X server of its own,
+# stopped when the program ends. One line per step; apt's and the build's
+# output go to logs in build/.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
-sh "$top/scripts/install-deps.sh" --run
-log="$top/build/build.log"
 mkdir -p "$top/build"
-echo "run: building (the first build takes a few minutes; log: build/build.log)"
-if ! sh "$top/scripts/build.sh" >"$log" 2>&1; then
+log="$top/build/setup.log"
+echo "run: installing missing packages (log: build/setup.log)"
+if ! sh "$top/scripts/install-deps.sh" --run >"$log" 2>&1; then
+    tail -n 30 "$log" >&2
+    echo "run: installing the packages failed; the whole log is in build/setup.log" >&2
+    exit 1
+fi
+log="$top/build/build.log"
+echo "run: building the program (the first build takes a few minutes; log: build/build.log)"
+if ! sh "$top/scripts/build.sh" --run >"$log" 2>&1; then
     tail -n 30 "$log" >&2
     echo "run: the build failed; the whole log is in build/build.log" >&2
     exit 1
