@@ -32,7 +32,7 @@ std::optional<QString> BenchPlatform::fileDialog(const FileDialogRequest &)
     return path;
 }
 
-QString BenchPlatform::stagingFolder()
+QString BenchPlatform::cacheFolder()
 {
-    return cacheDir.path() + QStringLiteral("/morvane-converter/tmp");
+    return cacheDir.path() + QStringLiteral("/morvane-converter");
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The platform the benchmarks run the window on: the real files, processes
-// and widgets, but a program folder and a staging folder of the benchmark's
+// and widgets, but a program folder and a cache folder of the benchmark's
 // own, message boxes answered OK, and file dialogs answered from a queue.
 
 #include "platform/PosixSystem.h"
@@ -29,7 +29,7 @@ public:
     bool previousInstanceRunning() override { return false; }
     void endProgram() override {}
     QString programFolder() override { return programDir.path(); }
-    QString stagingFolder() override;
+    QString cacheFolder() override;
 
 private:
     Desktop *previousDesktop_ = nullptr;

@@ -102,7 +102,7 @@ int main(int argc, char **argv)
         QStringList each;
         for (OutputFormat format : Formats) {
             const CommandLine line =
-                compose(format, piecesOf(*window.picSetting), platform.programFolder(), direct);
+                compose(format, piecesOf(*window.picSetting), platform.dataFolder(), direct);
             const double seconds = ffmpegDirect(line, direct);
             ffmpeg += seconds;
             each << QString("%1 %2").arg(extensionOf(format)).arg(seconds, 0, 'f', 3);

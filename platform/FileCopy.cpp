@@ -76,3 +76,30 @@ SysResult FileCopy::copyReplacing(const QString &source, const QString &destinat
         return copied;
     return out.close();
 }
+
+SysResult FileCopy::copyToNewFile(const QString &source, const QString &destination)
+{
+    UniqueFd in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
+    if (!in)
+        return {errno};
+    struct stat st {};
+    if (::fstat(in.get(), &st) != 0)
+        return {errno};
+    if (!S_ISREG(st.st_mode))
+        return {EINVAL};
+    const QByteArray target = QFile::encodeName(destination);
+    if (::unlink(target.constData()) != 0 && errno != ENOENT)
+        return {errno};
+    UniqueFd out(::open(target.constData(),
+                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!out)
+        return {errno};
+    SysResult copied = copyAll(in.get(), out.get());
+    if (copied && ::fchmod(out.get(), st.st_mode & S_IRWXU) != 0)
+        copied = {errno};
+    if (copied)
+        copied = out.close();
+    if (!copied)
+        ::unlink(target.constData());
+    return copied;
+}

@@ -22,4 +22,10 @@ SysResult copyAll(int in, int out, const ChunkCopier &chunk = copyChunk);
 // permission bits. Fails when the copy could not be made completely.
 SysResult copyReplacing(const QString &source, const QString &destination);
 
+// Copies source into a new file at destination for a folder of the
+// program's own: the name is deleted first and made anew exclusively, never
+// through a link, with the source's owner bits only. Nothing is left at
+// destination when the copy fails.
+SysResult copyToNewFile(const QString &source, const QString &destination);
+
 } // namespace FileCopy

@@ -1,26 +1,23 @@
 #include "platform/PosixSystem.h"
 
 #include "platform/FileCopy.h"
+#include "platform/PrivateFolder.h"
 #include "platform/ProcessRunner.h"
 #include "platform/ResultDelivery.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QStandardPaths>
 
 #include <cerrno>
 #include <cstdlib>
-#include <sys/stat.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
-
-PosixSystem::PosixSystem() = default;
-PosixSystem::~PosixSystem() = default;
 
 SysResult PosixSystem::copyFile(const QString &source, const QString &destination)
 {
-    return FileCopy::copyReplacing(source, destination);
+    return FileCopy::copyToNewFile(source, destination);
 }
 
 SysResult PosixSystem::deleteFile(const QString &path)
@@ -41,15 +38,9 @@ bool PosixSystem::isFolder(const QString &path)
     return !path.isEmpty() && QFileInfo(path).isDir();
 }
 
-bool PosixSystem::createFolder(const QString &path)
+QString PosixSystem::makePrivateFolder(const QString &path)
 {
-    if (path.isEmpty() || QFileInfo(path).exists())
-        return false;
-    // Missing parents are made too, each private to the user.
-    const QString parent = QFileInfo(path).absolutePath();
-    if (parent != path && !QFileInfo(parent).exists())
-        createFolder(parent);
-    return ::mkdir(QFile::encodeName(path).constData(), 0700) == 0;
+    return PrivateFolder::make(path);
 }
 
 Delivery PosixSystem::deliver(const QString &stagedResult, const QString &outputPath)
@@ -67,18 +58,29 @@ bool PosixSystem::previousInstanceRunning()
 {
     if (instanceLock_)
         return false;
-    // The user's runtime folder is private; the shared temporary folder,
-    // the last resort, needs the user's number in the name to stay per user.
-    QString path = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!path.isEmpty())
-        path += QStringLiteral("/morvane-converter.lock");
-    else
-        path = QDir::tempPath() + QStringLiteral("/morvane-converter-%1.lock").arg(::getuid());
-    auto lock = std::make_unique<QLockFile>(path);
-    // Never stale by age: only a holder that has gone frees it.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0))
-        return lock->error() == QLockFile::LockFailedError;
+    // A kernel lock on an open file: it ends with its holder however that
+    // ends, and what the file holds means nothing, so a lock file left by a
+    // crash or a full disk never keeps a start out. The folder must be the
+    // user's alone, or another account could hold the lock for us.
+    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!QFileInfo(folder).isAbsolute() || !PrivateFolder::problem(folder).isEmpty()) {
+        folder = cacheFolder();
+        if (!makePrivateFolder(folder).isEmpty())
+            return false;
+    }
+    const QByteArray path = QFile::encodeName(folder + QStringLiteral("/morvane-converter.lock"));
+    // Close-on-exec: a transcoder must not inherit the lock and hold it on.
+    const auto open = [&path] {
+        return UniqueFd(::open(path.constData(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+    };
+    UniqueFd lock = open();
+    // A link in the user's own folder is not followed but replaced.
+    if (!lock && errno == ELOOP && ::unlink(path.constData()) == 0)
+        lock = open();
+    if (!lock)
+        return false;   // no lock to be had: better two instances than none
+    if (::flock(lock.get(), LOCK_EX | LOCK_NB) != 0)
+        return errno == EWOULDBLOCK;
     instanceLock_ = std::move(lock);
     return false;
 }
@@ -93,9 +95,9 @@ QString PosixSystem::programFolder()
     return QCoreApplication::applicationDirPath();
 }
 
-QString PosixSystem::stagingFolder()
+QString PosixSystem::cacheFolder()
 {
     // The generic location: no organisation or application name inserted.
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-           + QStringLiteral("/morvane-converter/tmp");
+           + QStringLiteral("/morvane-converter");
 }

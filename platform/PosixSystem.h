@@ -2,29 +2,23 @@
 // The real system: POSIX files and processes, Qt Core for the folders.
 
 #include "platform/System.h"
-
-#include <memory>
-
-class QLockFile;
+#include "platform/UniqueFd.h"
 
 class PosixSystem : public System {
 public:
-    PosixSystem();
-    ~PosixSystem() override;
-
     SysResult copyFile(const QString &source, const QString &destination) override;
     SysResult deleteFile(const QString &path) override;
     bool isPlainFile(const QString &path) override;
     bool isFolder(const QString &path) override;
-    bool createFolder(const QString &path) override;
+    QString makePrivateFolder(const QString &path) override;
     Delivery deliver(const QString &stagedResult, const QString &outputPath) override;
     std::unique_ptr<ChildProcess> startProcess(const QString &program,
                                                const QStringList &arguments) override;
     bool previousInstanceRunning() override;
     void endProgram() override;
     QString programFolder() override;
-    QString stagingFolder() override;
+    QString cacheFolder() override;
 
 private:
-    std::unique_ptr<QLockFile> instanceLock_;
+    UniqueFd instanceLock_;
 };

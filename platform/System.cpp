@@ -13,6 +13,16 @@ QString SysResult::why() const
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+QString System::stagingFolder()
+{
+    return cacheFolder() + QStringLiteral("/tmp");
+}
+
+QString System::dataFolder()
+{
+    return cacheFolder() + QStringLiteral("/data");
+}
+
 System &os()
 {
     if (!current) {

@@ -45,6 +45,8 @@ struct Delivery {
         ReadOnlyOutput,     // the output exists without its owner's write bit
         WriteFailed,        // the copy into the output's folder failed
         PlaceFailed,        // the finished file could not be renamed over the output
+        ForeignOutput,      // the folder is sticky and the output another user's
+        Replaced,           // the output path names another file after the rename
     };
     Outcome outcome = Outcome::Delivered;
     SysResult result;
@@ -54,12 +56,18 @@ class System {
 public:
     virtual ~System() = default;
 
-    // Copies source over destination, replacing it.
+    // Copies source into a new file at destination: whatever the name held
+    // is deleted first, the file is made exclusively, never through a link,
+    // with the owner's permission bits of the source only.
     virtual SysResult copyFile(const QString &source, const QString &destination) = 0;
     virtual SysResult deleteFile(const QString &path) = 0;
     virtual bool isPlainFile(const QString &path) = 0;   // regular, not dot-named
     virtual bool isFolder(const QString &path) = 0;
-    virtual bool createFolder(const QString &path) = 0;  // missing parents too, owner-only
+    // Makes the folder unless it is there (owner-only, missing parents too),
+    // then checks that it is private to the user: a real folder, not a link,
+    // the user's own, neither readable nor writable by group and others.
+    // Empty when it is; otherwise why it is not, naming the folder.
+    virtual QString makePrivateFolder(const QString &path) = 0;
 
     // Puts the staged result at the output path in one step: the path then
     // holds its old file or the whole new one, never a part, and nothing is
@@ -78,7 +86,11 @@ public:
     virtual void endProgram() = 0;
 
     virtual QString programFolder() = 0;   // the executable's folder, no trailing '/'
-    virtual QString stagingFolder() = 0;   // private per-user folder, no trailing '/'
+    // The program's own folder in the user's cache, which holds the two
+    // working folders; no trailing '/'.
+    virtual QString cacheFolder() = 0;
+    QString stagingFolder();   // the staged input and the transcoder's outputs
+    QString dataFolder();      // the transcoder copies, during a run
 };
 
 System &os();

@@ -9,7 +9,7 @@ using namespace TranscoderCommandLine;
 
 namespace {
 
-const QString P = QStringLiteral("/opt/morvane");
+const QString D = QStringLiteral("/home/u/.cache/morvane-converter/data");
 const QString S = QStringLiteral("/home/u/.cache/morvane-converter/tmp");
 
 SettingPieces defaults()
@@ -25,7 +25,7 @@ SettingPieces defaults()
 
 QString withFolders(QString line)
 {
-    return line.replace("P/", P + "/").replace("S/", S + "/");
+    return line.replace("D/", D + "/").replace("S/", S + "/");
 }
 
 QStringList args(const QString &words)
@@ -43,23 +43,23 @@ struct Example {
 
 const Example Examples[] = {
     {OutputFormat::Avi,
-     "P/data/conv.exe -i S/tmpFile.flv -r 25.0 -y -s 320x240 S/tmpFile.avi",
-     "P/data/conv.exe", "-i S/tmpFile.flv -r 25.0 -y -s 320x240 S/tmpFile.avi", "S/tmpFile.avi"},
+     "D/conv.exe -i S/tmpFile.flv -r 25.0 -y -s 320x240 S/tmpFile.avi",
+     "D/conv.exe", "-i S/tmpFile.flv -r 25.0 -y -s 320x240 S/tmpFile.avi", "S/tmpFile.avi"},
     {OutputFormat::Wmv,
-     "P/data/conv1.exe -i S/tmpFile.flv -vcodec wmv2 -r 25.0 -y -s 320x240 S/tmpFile.wmv",
-     "P/data/conv1.exe", "-i S/tmpFile.flv -vcodec wmv2 -r 25.0 -y -s 320x240 S/tmpFile.wmv",
+     "D/conv1.exe -i S/tmpFile.flv -vcodec wmv2 -r 25.0 -y -s 320x240 S/tmpFile.wmv",
+     "D/conv1.exe", "-i S/tmpFile.flv -vcodec wmv2 -r 25.0 -y -s 320x240 S/tmpFile.wmv",
      "S/tmpFile.wmv"},
     {OutputFormat::Mov,
-     "P/data/conv.exe -y -i S/tmpFile.flv -y  -s 320x240 S/tmpFile.mov",
-     "P/data/conv.exe", "-y -i S/tmpFile.flv -y -s 320x240 S/tmpFile.mov", "S/tmpFile.mov"},
+     "D/conv.exe -y -i S/tmpFile.flv -y  -s 320x240 S/tmpFile.mov",
+     "D/conv.exe", "-y -i S/tmpFile.flv -y -s 320x240 S/tmpFile.mov", "S/tmpFile.mov"},
     {OutputFormat::Mp4,
-     "P/data/conv.exe -i S/tmpFile.flv -b 512 -y -r 25.0 -s 480x480 S/tmpFile.mp4",
-     "P/data/conv.exe", "-i S/tmpFile.flv -b 512 -y -r 25.0 -s 480x480 S/tmpFile.mp4",
+     "D/conv.exe -i S/tmpFile.flv -b 512 -y -r 25.0 -s 480x480 S/tmpFile.mp4",
+     "D/conv.exe", "-i S/tmpFile.flv -b 512 -y -r 25.0 -s 480x480 S/tmpFile.mp4",
      "S/tmpFile.mp4"},
     {OutputFormat::ThreeGp,
-     "P/data/conv.exe -i S/tmpFile.flv -b 120 -y -r 14.985 -s 176x144 -acodec libamr_nb -ar 8000 "
+     "D/conv.exe -i S/tmpFile.flv -b 120 -y -r 14.985 -s 176x144 -acodec libamr_nb -ar 8000 "
      "-ab 4.75k S/tmpFile.3gp",
-     "P/data/conv.exe",
+     "D/conv.exe",
      "-i S/tmpFile.flv -b 120 -y -r 14.985 -s 176x144 -acodec libamr_nb -ar 8000 -ab 4.75k "
      "S/tmpFile.3gp",
      "S/tmpFile.3gp"},
@@ -70,7 +70,7 @@ const Example Examples[] = {
 TEST(CommandLine, WorkedExamplesWithTheDefaults)
 {
     for (const Example &example : Examples) {
-        const CommandLine line = compose(example.format, defaults(), P, S);
+        const CommandLine line = compose(example.format, defaults(), D, S);
         SCOPED_TRACE(example.line);
         EXPECT_EQ(line.display, withFolders(example.line));
         EXPECT_EQ(line.program, withFolders(example.program));
@@ -103,7 +103,7 @@ TEST(CommandLine, UpperCaseExtensionStillNamesTheStagedOutputInLowerCase)
 {
     const std::optional<OutputFormat> format = formatOf("/v/Clip.AVI");
     ASSERT_TRUE(format);
-    const CommandLine line = compose(*format, defaults(), P, S);
+    const CommandLine line = compose(*format, defaults(), D, S);
     EXPECT_EQ(line.display, withFolders(Examples[0].line));
     EXPECT_EQ(line.stagedOutput, S + "/tmpFile.avi");
 }
@@ -113,9 +113,9 @@ TEST(CommandLine, BlanksAroundASettingAreDropped)
     SettingPieces t = defaults();
     t.sizeAvi = "  640x480 ";
     t.ab3gp = " 12.2k\t";
-    EXPECT_EQ(compose(OutputFormat::Avi, t, P, S).display,
-              withFolders("P/data/conv.exe -i S/tmpFile.flv -r 25.0 -y -s 640x480 S/tmpFile.avi"));
-    const CommandLine gp = compose(OutputFormat::ThreeGp, t, P, S);
+    EXPECT_EQ(compose(OutputFormat::Avi, t, D, S).display,
+              withFolders("D/conv.exe -i S/tmpFile.flv -r 25.0 -y -s 640x480 S/tmpFile.avi"));
+    const CommandLine gp = compose(OutputFormat::ThreeGp, t, D, S);
     EXPECT_TRUE(gp.display.endsWith(" -ab 12.2k " + S + "/tmpFile.3gp")) << qPrintable(gp.display);
     EXPECT_EQ(gp.arguments.at(gp.arguments.size() - 2), "12.2k");
 }
@@ -124,9 +124,9 @@ TEST(CommandLine, AnEmptySettingIsAnEmptyPieceAndAnEmptyArgument)
 {
     SettingPieces t = defaults();
     t.fpsAvi = "";
-    const CommandLine line = compose(OutputFormat::Avi, t, P, S);
+    const CommandLine line = compose(OutputFormat::Avi, t, D, S);
     EXPECT_EQ(line.display,
-              withFolders("P/data/conv.exe -i S/tmpFile.flv -r  -y -s 320x240 S/tmpFile.avi"));
+              withFolders("D/conv.exe -i S/tmpFile.flv -r  -y -s 320x240 S/tmpFile.avi"));
     EXPECT_EQ(line.arguments, QStringList({"-i", S + "/tmpFile.flv", "-r", "", "-y", "-s",
                                            "320x240", S + "/tmpFile.avi"}));
 }
@@ -135,7 +135,7 @@ TEST(CommandLine, ASettingWithBlanksInsideStaysOneArgument)
 {
     SettingPieces t = defaults();
     t.sizeWmv = "320x240 /home/u/other.wmv";
-    const CommandLine line = compose(OutputFormat::Wmv, t, P, S);
+    const CommandLine line = compose(OutputFormat::Wmv, t, D, S);
     EXPECT_EQ(line.arguments, QStringList({"-i", S + "/tmpFile.flv", "-vcodec", "wmv2", "-r",
                                            "25.0", "-y", "-s", "320x240 /home/u/other.wmv",
                                            S + "/tmpFile.wmv"}));
@@ -144,12 +144,12 @@ TEST(CommandLine, ASettingWithBlanksInsideStaysOneArgument)
 
 TEST(CommandLine, FoldersWithBlanksShowUnquotedButStartByExactPath)
 {
-    const QString program = "/home/u/My Programs/Morvane Converter";
+    const QString data = "/home/u/cache dir/data";
     const QString staging = "/home/u/cache dir/tmp";
-    const CommandLine line = compose(OutputFormat::Mp4, defaults(), program, staging);
-    EXPECT_EQ(line.display, program + "/data/conv.exe -i " + staging + "/tmpFile.flv -b 512 -y -r "
+    const CommandLine line = compose(OutputFormat::Mp4, defaults(), data, staging);
+    EXPECT_EQ(line.display, data + "/conv.exe -i " + staging + "/tmpFile.flv -b 512 -y -r "
                                 "25.0 -s 480x480 " + staging + "/tmpFile.mp4");
-    EXPECT_EQ(line.program, program + "/data/conv.exe");
+    EXPECT_EQ(line.program, data + "/conv.exe");
     EXPECT_EQ(line.arguments, QStringList({"-i", staging + "/tmpFile.flv", "-b", "512", "-y", "-r",
                                            "25.0", "-s", "480x480", staging + "/tmpFile.mp4"}));
     EXPECT_EQ(line.stagedOutput, staging + "/tmpFile.mp4");

@@ -138,7 +138,7 @@ TEST_F(ConversionRun, ThreeEntriesCountDownAndEachGetsItsOwnResult)
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(seen[i].counter, QLatin1String(counters[i]));
-        EXPECT_EQ(seen[i].holder, QStringList(program() + QString(lines[i]).arg(staging())));
+        EXPECT_EQ(seen[i].holder, QStringList(scripted.cacheFolder() + QString(lines[i]).arg(staging())));
         EXPECT_FALSE(seen[i].windowEnabled);
         EXPECT_EQ(seen[i].buttonsEnabled, std::vector<bool>({false, false, false, false, false, true}));
         EXPECT_TRUE(seen[i].listHidden);
@@ -171,7 +171,7 @@ TEST_F(ConversionRun, TheTranscoderIsStartedByExactPathWithOneArgumentPerSetting
     expectComplete();
     const std::vector<QStringList> started = calls();
     ASSERT_EQ(started.size(), 1u);
-    EXPECT_EQ(started[0], QStringList({program() + "/data/conv.exe", "-i", staging() + "/tmpFile.flv",
+    EXPECT_EQ(started[0], QStringList({scripted.cacheFolder() + "/data/conv.exe", "-i", staging() + "/tmpFile.flv",
                                        "-r", "", "-y", "-s", "320x240 /tmp/extra.avi",
                                        staging() + "/tmpFile.avi"}));
     EXPECT_EQ(read(path("a.avi")), "clip");
@@ -207,7 +207,8 @@ TEST_F(ConversionRun, AMissingTranscoderEndsTheRunAndTheNextRunStartsWithItsOwnL
     EXPECT_EQ(read(path("w.wmv")), "wmv one");
     EXPECT_FALSE(QFile::exists(path("a.avi")));
     EXPECT_FALSE(QFile::exists(path("x.wmv")));
-    expectWarning("1 of 3 file(s) converted.\n\n" + path("a.avi") + ": transcoder missing\n"
+    expectWarning("1 of 3 file(s) converted.\n\n" + path("a.avi") + ": the transcoder " + program()
+                  + "/conv.dll is missing\n"
                   + path("x.wmv") + ": not converted: the run ended before it");
     expectIdle();
     ASSERT_EQ(calls().size(), 1u);
@@ -219,9 +220,9 @@ TEST_F(ConversionRun, AMissingTranscoderEndsTheRunAndTheNextRunStartsWithItsOwnL
     expectComplete();
     const std::vector<QStringList> started = calls();
     ASSERT_EQ(started.size(), 4u);
-    EXPECT_EQ(started[1].first(), program() + "/data/conv1.exe");
+    EXPECT_EQ(started[1].first(), scripted.cacheFolder() + "/data/conv1.exe");
     EXPECT_EQ(started[1].last(), staging() + "/tmpFile.wmv");
-    EXPECT_EQ(started[2].first(), program() + "/data/conv.exe");
+    EXPECT_EQ(started[2].first(), scripted.cacheFolder() + "/data/conv.exe");
     EXPECT_EQ(read(path("a.avi")), "avi one");
     EXPECT_EQ(read(path("x.wmv")), "wmv two");
 }

@@ -178,7 +178,7 @@ TEST_F(EndToEnd, FiveFormatsFromOneFlvThroughTheWindow)
 
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden).size(), 5) << "nothing beside them";
     for (const char *name : {"data/conv.exe", "data/conv1.exe"})
-        EXPECT_FALSE(QFile::exists(scripted.programFolder() + '/' + name));
+        EXPECT_FALSE(QFile::exists(scripted.cacheFolder() + '/' + name));
     EXPECT_TRUE(QDir(scripted.stagingFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 

@@ -26,7 +26,7 @@ bool windowManagerRuns()
 }
 
 // Processes started from the test's own program folder that still run.
-QStringList transcodersRunning(const QString &programFolder)
+QStringList transcodersRunning(const QString &dataFolder)
 {
     QStringList found;
     for (const QString &pid : QDir("/proc").entryList(QDir::Dirs)) {
@@ -36,7 +36,7 @@ QStringList transcodersRunning(const QString &programFolder)
         const QByteArray line = cmdline.readAll();
         QFile stat("/proc/" + pid + "/stat");
         const bool zombie = stat.open(QIODevice::ReadOnly) && stat.readAll().contains(") Z ");
-        if (!zombie && line.startsWith(QFile::encodeName(RunFiles::dataFolder(programFolder) + "/")))
+        if (!zombie && line.startsWith(QFile::encodeName(dataFolder + "/")))
             found << pid;
     }
     return found;
@@ -59,7 +59,7 @@ protected:
         EXPECT_EQ(read(path("clip.avi")), "the user's complete old file");
         EXPECT_FALSE(QFile::exists(path("next.avi")));
         EXPECT_EQ(calls().size(), 1u);
-        EXPECT_EQ(transcodersRunning(program()), QStringList());
+        EXPECT_EQ(transcodersRunning(scripted.dataFolder()), QStringList());
         EXPECT_EQ(leftovers(), QStringList());
         EXPECT_TRUE(scripted.messages.empty());
         EXPECT_EQ(scripted.endProgramCalls, 1);
@@ -71,7 +71,7 @@ protected:
     {
         auto poll = new QTimer(&window);
         QObject::connect(poll, &QTimer::timeout, &window, [this, poll, act] {
-            if (calls().empty() || transcodersRunning(program()).isEmpty())
+            if (calls().empty() || transcodersRunning(scripted.dataFolder()).isEmpty())
                 return;
             poll->stop();
             act();

@@ -79,7 +79,10 @@ TEST(FormLoad, LeavesTheWindowReadyAndThePanelHiddenWithTheDefaults)
     EXPECT_TRUE(QFileInfo(staging).isDir());
     EXPECT_EQ(modeOf(staging), 0700);
     EXPECT_EQ(modeOf(QFileInfo(staging).absolutePath()), 0700);
-    EXPECT_TRUE(QFileInfo(scripted.programFolder() + "/data").isDir());
+    EXPECT_TRUE(QFileInfo(scripted.dataFolder()).isDir());
+    EXPECT_EQ(modeOf(scripted.dataFolder()), 0700);
+    EXPECT_EQ(QFileInfo(staging).absolutePath(), QFileInfo(scripted.dataFolder()).absolutePath());
+    EXPECT_TRUE(QDir(scripted.programFolder()).isEmpty()) << "the program folder is only read";
 
     // Colour key in place before the first showing.
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -97,8 +100,7 @@ TEST(FormLoad, SecondInstanceStopsAtTheFirstStep)
     EXPECT_EQ(scripted.endProgramCalls, 1);
     EXPECT_TRUE(window.HelpFile.isEmpty());
     EXPECT_TRUE(window.mask().isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(QFileInfo(scripted.stagingFolder()).absolutePath()));
-    EXPECT_FALSE(QFileInfo::exists(scripted.programFolder() + "/data"));
+    EXPECT_FALSE(QFileInfo::exists(scripted.cacheFolder()));
     EXPECT_TRUE(scripted.messages.empty());
 }
 
@@ -106,32 +108,30 @@ TEST(FormLoad, FoldersPresentAlreadyAreKeptWithWhatTheyHold)
 {
     ScriptedPlatform scripted;
     ASSERT_TRUE(QDir().mkpath(scripted.stagingFolder()));
-    ASSERT_TRUE(QDir().mkpath(scripted.programFolder() + "/data"));
+    ASSERT_TRUE(QDir().mkpath(scripted.dataFolder()));
     ASSERT_TRUE(writeFile(scripted.stagingFolder() + "/tmpFile.flv", "left over"));
-    ASSERT_TRUE(writeFile(scripted.programFolder() + "/data/conv.exe", "left over"));
+    ASSERT_TRUE(writeFile(scripted.dataFolder() + "/conv.exe", "left over"));
     frmMain window;
     EXPECT_TRUE(window.Form_Load());
     EXPECT_TRUE(scripted.messages.empty());
     EXPECT_TRUE(QFileInfo::exists(scripted.stagingFolder() + "/tmpFile.flv"));
-    EXPECT_TRUE(QFileInfo::exists(scripted.programFolder() + "/data/conv.exe"));
+    EXPECT_TRUE(QFileInfo::exists(scripted.dataFolder() + "/conv.exe"));
     EXPECT_EQ(window.picSetting->cmbFPS3GP->currentText(), "14.985");
 }
 
 // Folders that cannot be made: names taken by plain files, which stop root too.
 class BlockedFolders : public ScriptedPlatform {
 public:
-    QString stagingFolder() override { return cacheDir.path() + "/blocker/morvane-converter/tmp"; }
+    QString cacheFolder() override { return cacheDir.path() + "/blocker/morvane-converter"; }
 };
 
 TEST(FormLoad, FoldersThatCannotBeMadeAreSkippedSilently)
 {
     BlockedFolders scripted;
-    ASSERT_TRUE(writeFile(scripted.programFolder() + "/data"));
     ASSERT_TRUE(writeFile(scripted.cacheDir.path() + "/blocker"));
     frmMain window;
     EXPECT_TRUE(window.Form_Load());
     EXPECT_TRUE(scripted.messages.empty());
-    EXPECT_TRUE(QFileInfo(scripted.programFolder() + "/data").isFile());
     EXPECT_TRUE(QFileInfo(scripted.cacheDir.path() + "/blocker").isFile());
     // The steps after the folders still ran.
     EXPECT_EQ(window.picSetting->cmbSizeMP4->currentText(), "480x480");
@@ -154,7 +154,7 @@ TEST(FormLoad, ReadOnlyProgramFolderGetsNoDataFolder)
 
 // -------------------------------------------------------- the real platform
 
-TEST(RealPlatform, StagingFolderIsTheUsersCacheWhateverTheApplicationIsCalled)
+TEST(RealPlatform, WorkingFoldersAreInTheUsersCacheWhateverTheApplicationIsCalled)
 {
     PosixSystem real;
     const QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
@@ -164,34 +164,96 @@ TEST(RealPlatform, StagingFolderIsTheUsersCacheWhateverTheApplicationIsCalled)
     QCoreApplication::setOrganizationName("Acme");
     QCoreApplication::setApplicationName("Something");
     const QString staging = real.stagingFolder();
+    const QString data = real.dataFolder();
     QCoreApplication::setOrganizationName(organisation);
     QCoreApplication::setApplicationName(application);
     EXPECT_EQ(staging, cache + "/morvane-converter/tmp");
+    EXPECT_EQ(data, cache + "/morvane-converter/data");
 }
 
-TEST(RealPlatform, CreateFolderMakesPrivateParentsAndFailsOnWhatExists)
+// What makes a folder the user's alone, and what the user is told otherwise.
+TEST(RealPlatform, PrivateFoldersAreMadeOwnerOnlyAndOthersAreRefusedWithAReason)
 {
     PosixSystem real;
     QTemporaryDir root;
-    const QString deep = root.path() + "/a/b/c";
-    EXPECT_TRUE(real.createFolder(deep));
-    for (const QString &path : {deep, root.path() + "/a/b", root.path() + "/a"})
-        EXPECT_EQ(modeOf(path), 0700) << qPrintable(path);
-    EXPECT_FALSE(real.createFolder(deep));
-    ASSERT_TRUE(writeFile(root.path() + "/file"));
-    EXPECT_FALSE(real.createFolder(root.path() + "/file"));
-    EXPECT_FALSE(real.createFolder(root.path() + "/file/below"));
+    const QString r = root.path();
+    ASSERT_TRUE(QDir().mkdir(r + "/open"));
+    ASSERT_EQ(::chmod(QFile::encodeName(r + "/open").constData(), 0757), 0);
+    ASSERT_TRUE(QDir().mkdir(r + "/readable"));
+    ASSERT_EQ(::chmod(QFile::encodeName(r + "/readable").constData(), 0740), 0);
+    ASSERT_TRUE(QDir().mkdir(r + "/searchable"));
+    ASSERT_EQ(::chmod(QFile::encodeName(r + "/searchable").constData(), 0711), 0);
+    ASSERT_TRUE(QDir().mkdir(r + "/private"));
+    ASSERT_EQ(::chmod(QFile::encodeName(r + "/private").constData(), 0700), 0);
+    ASSERT_EQ(::symlink(QFile::encodeName(r + "/private").constData(),
+                        QFile::encodeName(r + "/link").constData()), 0);
+    ASSERT_TRUE(writeFile(r + "/file"));
+    const bool root_ = ::geteuid() == 0;
+    if (root_) {
+        ASSERT_TRUE(QDir().mkdir(r + "/theirs"));
+        ASSERT_EQ(::chmod(QFile::encodeName(r + "/theirs").constData(), 0700), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(r + "/theirs").constData(), 65534, 65534), 0);
+    }
+    const struct {
+        QString folder;
+        QString problem;   // empty: private
+    } cases[] = {
+        {r + "/a/b/c", ""},
+        {r + "/private", ""},
+        {r + "/searchable", ""},
+        {r + "/link", r + "/link is not private to you: it is a symbolic link"},
+        {r + "/file", r + "/file is not private to you: it is not a folder"},
+        {r + "/open", r + "/open is not private to you: others may read or write it (mode 0757)"},
+        {r + "/readable", r + "/readable is not private to you: others may read or write it (mode 0740)"},
+        {r + "/file/below", r + "/file/below could not be made: Not a directory"},
+        {root_ ? r + "/theirs" : r + "/private",
+         root_ ? r + "/theirs is not private to you: it belongs to another user" : ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(qPrintable(c.folder));
+        EXPECT_EQ(real.makePrivateFolder(c.folder), c.problem);
+    }
+    for (const QString &made : {r + "/a/b/c", r + "/a/b", r + "/a"})
+        EXPECT_EQ(modeOf(made), 0700) << qPrintable(made);
+    EXPECT_EQ(modeOf(r + "/open"), 0757) << "a refused folder is left as it was";
+
+    // Made owner-only whatever the umask says.
+    const mode_t before = ::umask(0);
+    EXPECT_EQ(real.makePrivateFolder(r + "/under-umask-0"), QString());
+    ::umask(0777);
+    EXPECT_EQ(real.makePrivateFolder(r + "/under-umask-777"), QString());
+    ::umask(before);
+    EXPECT_EQ(modeOf(r + "/under-umask-0"), 0700);
+    EXPECT_EQ(modeOf(r + "/under-umask-777"), 0700);
 }
 
-TEST(RealPlatform, InstanceLockLivesInTheRuntimeFolderAndStaysWithThisProcess)
+// A runtime folder of the test's own, private to it, for the lock.
+class InstanceLock : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        saved = qgetenv("XDG_RUNTIME_DIR");
+        runtime = folders.path() + "/runtime";
+        ASSERT_TRUE(QDir().mkdir(runtime));
+        ASSERT_EQ(::chmod(QFile::encodeName(runtime).constData(), 0700), 0);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        lockPath = runtime + "/morvane-converter.lock";
+    }
+    void TearDown() override { qputenv("XDG_RUNTIME_DIR", saved); }
+
+    QTemporaryDir folders;
+    QByteArray saved;
+    QString runtime;
+    QString lockPath;
+};
+
+TEST_F(InstanceLock, HeldByThisProcessAloneAndFreedWithItsHolder)
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    ASSERT_FALSE(runtime.isEmpty());
-    const QString lockPath = runtime + "/morvane-converter.lock";
     {
         PosixSystem first;
         EXPECT_FALSE(first.previousInstanceRunning());
         EXPECT_TRUE(QFileInfo::exists(lockPath));
+        EXPECT_EQ(modeOf(lockPath), 0600);
         EXPECT_FALSE(first.previousInstanceRunning());   // asking again is no second instance
         PosixSystem second;
         EXPECT_TRUE(second.previousInstanceRunning());
@@ -208,9 +270,62 @@ TEST(RealPlatform, InstanceLockLivesInTheRuntimeFolderAndStaysWithThisProcess)
         child.kill();
         child.waitForFinished();
     }
-    EXPECT_FALSE(QFileInfo::exists(lockPath));   // released with its holder
     PosixSystem later;
     EXPECT_FALSE(later.previousInstanceRunning());
+}
+
+// Whatever a crash, a full disk or an older version left in the lock file,
+// it never keeps a start out; and a link there is not followed.
+TEST_F(InstanceLock, NoLeftoverFileStopsAStart)
+{
+    const QString victim = folders.path() + "/victim";
+    const struct {
+        const char *name;
+        std::function<void()> leave;
+    } leftovers[] = {
+        {"empty", [&] { writeFile(lockPath, ""); }},
+        {"not a lock", [&] { writeFile(lockPath, "\x01garbage\nnot a pid\n"); }},
+        {"an old holder's", [&] { writeFile(lockPath, "4194304\nmorvane-converter\nhost\n"); }},
+        {"read-only", [&] {
+             writeFile(lockPath, "");
+             ::chmod(QFile::encodeName(lockPath).constData(), 0400);
+         }},
+        {"a link", [&] {
+             writeFile(victim, "the user's file");
+             ::symlink(QFile::encodeName(victim).constData(), QFile::encodeName(lockPath).constData());
+         }},
+    };
+    for (const auto &leftover : leftovers) {
+        SCOPED_TRACE(leftover.name);
+        QFile::remove(lockPath);
+        leftover.leave();
+        PosixSystem first;
+        EXPECT_FALSE(first.previousInstanceRunning());
+        PosixSystem second;
+        EXPECT_TRUE(second.previousInstanceRunning()) << "the lock still keeps a second one out";
+    }
+    QFile file(victim);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "the user's file");
+}
+
+// Without a private runtime folder the lock lives in the private cache
+// folder, never in a folder another account can write.
+TEST_F(InstanceLock, NoPrivateRuntimeFolderMeansTheCacheFolder)
+{
+    const QString cache = qEnvironmentVariable("XDG_CACHE_HOME") + "/morvane-converter";
+    ASSERT_EQ(::chmod(QFile::encodeName(runtime).constData(), 0777), 0);
+    for (const QByteArray &setting : {QByteArray(), QFile::encodeName(runtime), QByteArray("relative")}) {
+        SCOPED_TRACE(setting.constData());
+        qputenv("XDG_RUNTIME_DIR", setting);
+        PosixSystem first;
+        EXPECT_FALSE(first.previousInstanceRunning());
+        EXPECT_TRUE(QFileInfo::exists(cache + "/morvane-converter.lock"));
+        EXPECT_FALSE(QFileInfo::exists(lockPath));
+        EXPECT_EQ(modeOf(cache), 0700);
+        PosixSystem second;
+        EXPECT_TRUE(second.previousInstanceRunning());
+    }
 }
 
 // --------------------------------------------------------- the real program
@@ -246,7 +361,7 @@ protected:
         return folder;
     }
 
-    QProcess *start(const QString &folder, const QString &cache)
+    QProcess *start(const QString &folder, const QString &cache, const QStringList &arguments = {})
     {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -256,19 +371,19 @@ protected:
         env.remove("DISPLAY");
         process->setProcessEnvironment(env);
         process->setWorkingDirectory(home.path());
-        process->start(folder + "/morvane-converter", {});
+        process->start(folder + "/morvane-converter", arguments);
         EXPECT_TRUE(process->waitForStarted());
         running.push_back(std::move(process));
         return running.back().get();
     }
 
-    // Up once its load has made the data folder.
-    static bool waitUntilUp(QProcess *p, const QString &folder)
+    // Up once its load has made the data folder in the user's cache.
+    static bool waitUntilUp(QProcess *p, const QString &cache)
     {
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 20000) {
-            if (QFileInfo(folder + "/data").isDir())
+            if (QFileInfo(cache + "/morvane-converter/data").isDir())
                 return p->state() == QProcess::Running;
             if (p->state() != QProcess::Running)
                 return false;
@@ -290,7 +405,7 @@ TEST_F(RealProgram, SecondStartEndsAtOnceSilentlyAndCreatesNothing)
 {
     const QString first = programFolder("first");
     QProcess *running1 = start(first, home.path() + "/cache1");
-    ASSERT_TRUE(waitUntilUp(running1, first)) << running1->readAllStandardError().constData();
+    ASSERT_TRUE(waitUntilUp(running1, home.path() + "/cache1")) << running1->readAllStandardError().constData();
     EXPECT_TRUE(QFileInfo(home.path() + "/cache1/morvane-converter/tmp").isDir());
     EXPECT_TRUE(QFileInfo::exists(home.path() + "/runtime/morvane-converter.lock"));
 
@@ -314,14 +429,14 @@ TEST_F(RealProgram, LockOfAKilledInstanceDoesNotBlockTheNextStart)
 {
     const QString folder = programFolder("program");
     QProcess *killed = start(folder, home.path() + "/cache");
-    ASSERT_TRUE(waitUntilUp(killed, folder));
+    ASSERT_TRUE(waitUntilUp(killed, home.path() + "/cache"));
     killed->kill();   // SIGKILL: no chance to free the lock
     ASSERT_TRUE(killed->waitForFinished());
     EXPECT_TRUE(QFileInfo::exists(home.path() + "/runtime/morvane-converter.lock"));
 
-    ASSERT_TRUE(QDir(folder + "/data").removeRecursively());
+    ASSERT_TRUE(QDir(home.path() + "/cache/morvane-converter/data").removeRecursively());
     QProcess *next = start(folder, home.path() + "/cache");
-    EXPECT_TRUE(waitUntilUp(next, folder)) << next->readAllStandardError().constData();
+    EXPECT_TRUE(waitUntilUp(next, home.path() + "/cache")) << next->readAllStandardError().constData();
     // And it holds the lock now: one more start ends.
     QProcess *third = start(programFolder("third"), home.path() + "/cache3");
     EXPECT_TRUE(third->waitForFinished(10000));
@@ -330,27 +445,40 @@ TEST_F(RealProgram, LockOfAKilledInstanceDoesNotBlockTheNextStart)
 
 TEST_F(RealProgram, StartsWithFoldersPresentOrUnmakable)
 {
-    // Folders already there: starts and runs.
+    // Folders already there: starts and runs, and keeps what they hold.
     const QString present = programFolder("present");
-    ASSERT_TRUE(QDir().mkpath(present + "/data"));
-    ASSERT_TRUE(QDir().mkpath(home.path() + "/cache/morvane-converter/tmp"));
-    ASSERT_TRUE(writeFile(present + "/data/keep"));
+    const QString cache = home.path() + "/cache/morvane-converter";
+    ASSERT_TRUE(QDir().mkpath(cache + "/data"));
+    ASSERT_TRUE(QDir().mkpath(cache + "/tmp"));
+    ASSERT_TRUE(writeFile(cache + "/data/keep"));
     QProcess *p = start(present, home.path() + "/cache");
-    ASSERT_TRUE(waitUntilUp(p, present));
+    ASSERT_TRUE(waitUntilUp(p, home.path() + "/cache"));
     EXPECT_FALSE(p->waitForFinished(500));
-    EXPECT_TRUE(QFileInfo::exists(present + "/data/keep"));
+    EXPECT_TRUE(QFileInfo::exists(cache + "/data/keep"));
+    EXPECT_EQ(contents(present), QStringList{"morvane-converter"}) << "the program folder is only read";
     p->kill();
     p->waitForFinished();
 
-    // `data` taken by a plain file, and a cache folder under a plain file:
-    // the program still comes up.
+    // A cache folder under a plain file: the program still comes up.
     const QString blocked = programFolder("blocked");
-    ASSERT_TRUE(writeFile(blocked + "/data"));
     ASSERT_TRUE(writeFile(home.path() + "/plain"));
     QProcess *q = start(blocked, home.path() + "/plain/cache");
     EXPECT_FALSE(q->waitForFinished(1500)) << q->readAllStandardError().constData();
     EXPECT_EQ(q->state(), QProcess::Running);
-    EXPECT_TRUE(QFileInfo(blocked + "/data").isFile());
+}
+
+// The program takes nothing from its command line, not even the toolkit's
+// own options: a platform that does not exist would end it at once.
+TEST_F(RealProgram, ToolkitOptionsOnTheCommandLineAreIgnored)
+{
+    const QString folder = programFolder("options");
+    QProcess *p = start(folder, home.path() + "/cache",
+                        {"-platform", "no-such-platform", "-style", "no-such-style",
+                         "-stylesheet", home.path() + "/none.qss", "-reverse"});
+    EXPECT_TRUE(waitUntilUp(p, home.path() + "/cache")) << p->readAllStandardError().constData();
+    EXPECT_FALSE(p->waitForFinished(500));
+    EXPECT_EQ(p->state(), QProcess::Running);
+    EXPECT_FALSE(p->readAllStandardError().contains("no-such"));
 }
 
 // ---------------------------------------------------------------- colour key

@@ -3,7 +3,6 @@
 #include "window/frmMain.h"
 
 #include "jobs/SettingsPanel.h"
-#include "jobs/core/RunFiles.h"
 #include "platform/ColourKeyWindow.h"
 #include "platform/System.h"
 #include "skin/Skin.h"
@@ -18,9 +17,10 @@ bool frmMain::Form_Load()
     TransparentKey = Layout::KeyColour;
     ColourKeyWindow::apply(this, skinPicture(), TransparentKey);
     BusyStep = 0;
-    // Failures are the normal case on every start after the first.
-    os().createFolder(os().stagingFolder());
-    os().createFolder(RunFiles::dataFolder(os().programFolder()));
+    // Made private to the user; a run checks them again before it uses them
+    // and reports what is wrong, so nothing is said here.
+    os().makePrivateFolder(os().stagingFolder());
+    os().makePrivateFolder(os().dataFolder());
     CalledFromMenu = false;
     picSetting->move(Layout::pixels(Layout::picSetting).topLeft());
     picSetting->ResetSettings();

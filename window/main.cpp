@@ -5,9 +5,12 @@
 #include <QApplication>
 #include <QScreen>
 
-int main(int argc, char *argv[])
+int main(int, char *argv[])
 {
-    QApplication app(argc, argv);
+    // The program takes nothing from its command line, toolkit options
+    // (-platform, -style, -reverse...) included: Qt sees the name alone.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     Fonts::registerTahoma();
     frmMain window;
     if (!window.Form_Load())

@@ -62,6 +62,10 @@ QString deliveryFailure(const Delivery &delivery)
     case Outcome::PlaceFailed:
         return QStringLiteral("the result could not be put at the output path: ")
                + delivery.result.why();
+    case Outcome::ForeignOutput:
+        return QStringLiteral("the output file belongs to another user");
+    case Outcome::Replaced:
+        return QStringLiteral("the output was replaced by another program while it was delivered");
     }
     return QStringLiteral("the result could not be delivered");
 }
@@ -70,11 +74,31 @@ QString deliveryFailure(const Delivery &delivery)
 
 ConversionRun::ConversionRun(System &system) : system_(system) {}
 
+// Checked once per run, before the first use: the folders must be the
+// user's alone, or another account could read the staged video or have the
+// program write through a link of its own.
+const QString &ConversionRun::workingFoldersProblem()
+{
+    if (!foldersChecked_) {
+        foldersChecked_ = true;
+        for (const QString &folder :
+             {system_.cacheFolder(), system_.stagingFolder(), system_.dataFolder()}) {
+            foldersProblem_ = system_.makePrivateFolder(folder);
+            if (!foldersProblem_.isEmpty())
+                break;
+        }
+    }
+    return foldersProblem_;
+}
+
 void ConversionRun::copyTranscoders()
 {
+    if (!workingFoldersProblem().isEmpty())
+        return;
     const QString program = system_.programFolder();
+    const QString data = system_.dataFolder();
     for (int which = 0; which < RunFiles::Transcoders; ++which) {
-        const QString copy = RunFiles::transcoderCopy(program, which);
+        const QString copy = RunFiles::transcoderCopy(data, which);
         transcoderCopies_[which] =
             system_.copyFile(RunFiles::shippedTranscoder(program, which), copy);
         // A copy that failed half-way must not be started.
@@ -87,7 +111,12 @@ const RunReport &ConversionRun::convertEntries(const RunEntries &entries,
                                                const SettingPieces &settings, qint16 &index)
 {
     const QString staging = system_.stagingFolder();
-    const QString program = system_.programFolder();
+    const QString data = system_.dataFolder();
+    if (const QString &problem = workingFoldersProblem(); !problem.isEmpty()) {
+        endRun(entries, index, problem, problem);
+        report_.entries = entries.count();
+        return report_;
+    }
 
     while (index <= entries.count()) {
         if (interrupted_) {
@@ -109,7 +138,7 @@ const RunReport &ConversionRun::convertEntries(const RunEntries &entries,
 
         std::optional<CommandLine> line;
         if (format) {
-            line = compose(*format, settings, program, staging);
+            line = compose(*format, settings, data, staging);
             if (observer.composed)
                 observer.composed(line->display);
         }
@@ -168,12 +197,15 @@ const RunReport &ConversionRun::convertEntries(const RunEntries &entries,
 
 void ConversionRun::deleteWorkingFiles()
 {
+    // Nothing is deleted through a folder that may be another account's.
+    if (!workingFoldersProblem().isEmpty())
+        return;
     // Missing ones are the normal case and are skipped.
     for (const QString &file : RunFiles::stagingFiles(system_.stagingFolder()))
         system_.deleteFile(file);
-    const QString program = system_.programFolder();
+    const QString data = system_.dataFolder();
     for (int which = 0; which < RunFiles::Transcoders; ++which)
-        system_.deleteFile(RunFiles::transcoderCopy(program, which));
+        system_.deleteFile(RunFiles::transcoderCopy(data, which));
 }
 
 void ConversionRun::interrupt()
@@ -194,17 +226,20 @@ QString ConversionRun::stagingFailure(const QString &source, const SysResult &co
 QString ConversionRun::startFailure(const QString &program)
 {
     const QString folder = system_.programFolder();
+    const QString data = system_.dataFolder();
     for (int which = 0; which < RunFiles::Transcoders; ++which) {
-        if (program != RunFiles::transcoderCopy(folder, which))
+        if (program != RunFiles::transcoderCopy(data, which))
             continue;
-        if (!system_.isPlainFile(RunFiles::shippedTranscoder(folder, which)))
-            return QStringLiteral("transcoder missing");
+        const QString shipped = RunFiles::shippedTranscoder(folder, which);
+        if (!system_.isPlainFile(shipped))
+            return QStringLiteral("the transcoder %1 is missing").arg(shipped);
         if (!transcoderCopies_[which]) {
             return QStringLiteral("the transcoder could not be copied to %1: %2")
-                .arg(RunFiles::dataFolder(folder), transcoderCopies_[which].why());
+                .arg(data, transcoderCopies_[which].why());
         }
     }
-    return system_.isPlainFile(program) ? QString() : QStringLiteral("transcoder missing");
+    return system_.isPlainFile(program) ? QString()
+                                        : QStringLiteral("the transcoder %1 is missing").arg(program);
 }
 
 // Leaving the run: entry `from` for `reason`, the ones after it with `rest`.

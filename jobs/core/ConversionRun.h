@@ -38,7 +38,8 @@ public:
 
     RunObserver observer;
 
-    // Preparation: both transcoders copied into data/, replacing older copies.
+    // Preparation: both transcoders copied into the data folder, replacing
+    // older copies, once the working folders have proved private.
     void copyTranscoders();
     // The entries from index on, one after the other; index advances past
     // each entry delivered or failed, as the window's entry counter does.
@@ -57,6 +58,7 @@ public:
     const RunReport &report() const { return report_; }
 
 private:
+    const QString &workingFoldersProblem();
     QString stagingFailure(const QString &source, const SysResult &copied);
     QString startFailure(const QString &program);
     void endRun(const RunEntries &entries, int from, const QString &reason, const QString &rest);
@@ -65,5 +67,7 @@ private:
     std::array<SysResult, 2> transcoderCopies_{};
     ChildProcess *running_ = nullptr;
     bool interrupted_ = false;
+    bool foldersChecked_ = false;
+    QString foldersProblem_;   // empty: the working folders are the user's alone
     RunReport report_;
 };

@@ -9,19 +9,14 @@ QString transcoderName(int which)
 }
 } // namespace
 
-QString dataFolder(const QString &programFolder)
-{
-    return programFolder + QStringLiteral("/data");
-}
-
 QString shippedTranscoder(const QString &programFolder, int which)
 {
     return programFolder + QLatin1Char('/') + transcoderName(which) + QStringLiteral(".dll");
 }
 
-QString transcoderCopy(const QString &programFolder, int which)
+QString transcoderCopy(const QString &dataFolder, int which)
 {
-    return dataFolder(programFolder) + QLatin1Char('/') + transcoderName(which)
+    return dataFolder + QLatin1Char('/') + transcoderName(which)
            + QStringLiteral(".exe");
 }
 

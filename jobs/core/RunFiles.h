@@ -1,6 +1,7 @@
 #pragma once
 // Every file name a conversion run works with, in one place: the
-// transcoders beside the program, their copies in data/, the staging files.
+// transcoders beside the program, their copies in the data folder, the
+// staging files.
 
 #include <QString>
 #include <QStringList>
@@ -9,9 +10,8 @@ namespace RunFiles {
 
 // The two transcoders: 0 is conv, 1 is conv1.
 constexpr int Transcoders = 2;
-QString dataFolder(const QString &programFolder);
 QString shippedTranscoder(const QString &programFolder, int which);   // beside the program
-QString transcoderCopy(const QString &programFolder, int which);      // what a run starts
+QString transcoderCopy(const QString &dataFolder, int which);         // what a run starts
 
 QString stagedInput(const QString &stagingFolder);
 QString stagedOutput(const QString &stagingFolder, const QString &extension);

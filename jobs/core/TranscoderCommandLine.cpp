@@ -71,11 +71,11 @@ QString stagedOutputPath(const QString &stagingFolder, OutputFormat format)
     return RunFiles::stagedOutput(stagingFolder, extensionOf(format));
 }
 
-CommandLine compose(OutputFormat format, const SettingPieces &t, const QString &programFolder,
+CommandLine compose(OutputFormat format, const SettingPieces &t, const QString &dataFolder,
                     const QString &stagingFolder)
 {
-    const QString conv = RunFiles::transcoderCopy(programFolder, 0);
-    const QString conv1 = RunFiles::transcoderCopy(programFolder, 1);
+    const QString conv = RunFiles::transcoderCopy(dataFolder, 0);
+    const QString conv1 = RunFiles::transcoderCopy(dataFolder, 1);
     const Piece input = path(RunFiles::stagedInput(stagingFolder));
     const Piece output = path(stagedOutputPath(stagingFolder, format));
 

@@ -39,6 +39,6 @@ struct CommandLine {
 QString stagedOutputPath(const QString &stagingFolder, OutputFormat format);
 
 CommandLine compose(OutputFormat format, const SettingPieces &pieces,
-                    const QString &programFolder, const QString &stagingFolder);
+                    const QString &dataFolder, const QString &stagingFolder);
 
 } // namespace TranscoderCommandLine

@@ -47,9 +47,9 @@ bool TestSystem::isFolder(const QString &path)
     return real_.isFolder(path);
 }
 
-bool TestSystem::createFolder(const QString &path)
+QString TestSystem::makePrivateFolder(const QString &path)
 {
-    return real_.createFolder(path);
+    return real_.makePrivateFolder(path);
 }
 
 Delivery TestSystem::deliver(const QString &stagedResult, const QString &outputPath)
@@ -112,7 +112,7 @@ QString TestSystem::programFolder()
     return programDir.path();
 }
 
-QString TestSystem::stagingFolder()
+QString TestSystem::cacheFolder()
 {
-    return cacheDir.path() + QStringLiteral("/morvane-converter/tmp");
+    return cacheDir.path() + QStringLiteral("/morvane-converter");
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The system half of the platform for tests: the real files and processes,
-// in a program folder and a staging folder of the test's own, with any call
+// in a program folder and a cache folder of the test's own, with any call
 // made to fail on demand. Widget-free, for the core's tests too.
 
 #include "platform/PosixSystem.h"
@@ -40,14 +40,14 @@ public:
     SysResult deleteFile(const QString &path) override;
     bool isPlainFile(const QString &path) override;
     bool isFolder(const QString &path) override;
-    bool createFolder(const QString &path) override;
+    QString makePrivateFolder(const QString &path) override;
     Delivery deliver(const QString &stagedResult, const QString &outputPath) override;
     std::unique_ptr<ChildProcess> startProcess(const QString &program,
                                                const QStringList &arguments) override;
     bool previousInstanceRunning() override;
     void endProgram() override;
     QString programFolder() override;
-    QString stagingFolder() override;
+    QString cacheFolder() override;
 
 private:
     const Fault *faultFor(const char *call, const QString &path) const;

@@ -82,7 +82,7 @@ struct FakeRun {
     {
         std::vector<QStringList> result;
         QStringList current;
-        const QByteArray log = read(program() + QStringLiteral("/calls.log"));
+        const QByteArray log = read(scripted.cacheFolder() + QStringLiteral("/calls.log"));
         if (log == "<missing>")
             return result;
         for (const QByteArray &line : log.split('\n')) {
@@ -102,7 +102,7 @@ struct FakeRun {
         QStringList found;
         QStringList candidates = RunFiles::stagingFiles(staging());
         for (int which = 0; which < RunFiles::Transcoders; ++which)
-            candidates << RunFiles::transcoderCopy(program(), which);
+            candidates << RunFiles::transcoderCopy(scripted.dataFolder(), which);
         for (const QString &file : candidates) {
             if (QFile::exists(file))
                 found << QFileInfo(file).fileName();
