@@ -3,6 +3,7 @@
 // write through a name someone else could have planted.
 
 #include "platform/ResultDelivery.h"
+#include "support/Missing.h"
 #include "support/TestSystem.h"
 
 #include <QDir>
@@ -132,7 +133,7 @@ TEST(DeliveringAcross, ARealSecondFileSystemGetsACompleteCopyAndNothingBeside)
     QTemporaryDir staging;
     QTemporaryDir outputs(QStringLiteral("/dev/shm/delivery-XXXXXX"));
     if (!outputs.isValid() || statOf(staging.path()).st_dev == statOf(outputs.path()).st_dev)
-        GTEST_SKIP() << "no second file system at /dev/shm here";
+        SKIP_OR_FAIL_MISSING("no second file system at /dev/shm here");
     const QString staged = staging.path() + "/tmpFile.mp4";
     const QByteArray result(3 << 20, 'r');
     ASSERT_TRUE(writeFile(staged, result));

@@ -1,6 +1,7 @@
 // The transcoder stand-in: how the legacy lines' arguments become ffmpeg's,
 // then real conversions through the built conv.dll and conv1.dll.
 
+#include "support/Missing.h"
 #include "transcoder/TranscoderArguments.h"
 
 #include <QDir>
@@ -334,7 +335,7 @@ protected:
     void SetUp() override
     {
         if (!haveFfmpeg_)
-            GTEST_SKIP() << "ffmpeg is not installed";
+            SKIP_OR_FAIL_MISSING("ffmpeg is not installed");
         ASSERT_TRUE(madeFixtures_) << "ffmpeg could not make the test clips";
         ASSERT_TRUE(QFileInfo(converter("conv.dll")).isExecutable());
         ASSERT_TRUE(QFileInfo(converter("conv1.dll")).isExecutable());
