@@ -5,7 +5,7 @@
 # present are left alone.
 set -eu
 packages="
-  build-essential cmake ninja-build pkg-config git
+  build-essential cmake ninja-build pkg-config git clang-format
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev googletest
   ffmpeg libopencore-amrnb-dev

@@ -4,6 +4,7 @@
 
 #include "platform/ChildLifetime.h"
 #include "platform/ProcessRunner.h"
+#include "support/Missing.h"
 #include "transcoder/TranscoderArguments.h"
 
 #include <QDir>
@@ -342,7 +343,7 @@ protected:
     void SetUp() override
     {
         if (!haveFfmpeg_)
-            GTEST_SKIP() << "ffmpeg is not installed";
+            SKIP_OR_FAIL_MISSING("ffmpeg is not installed");
         ASSERT_TRUE(madeFixtures_) << "ffmpeg could not make the test clips";
         ASSERT_TRUE(QFileInfo(converter("conv.dll")).isExecutable());
         ASSERT_TRUE(QFileInfo(converter("conv1.dll")).isExecutable());
