@@ -1,5 +1,7 @@
 #include "platform/EndingSignals.h"
 
+#include "platform/ChildLifetime.h"
+
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -9,8 +11,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr int Watched[] = {SIGTERM, SIGINT, SIGHUP};
 
 int pipeEnds[2] = {-1, -1};
 std::unique_ptr<QSocketNotifier> notifier;
@@ -51,13 +51,13 @@ void EndingSignals::watch(std::function<void()> onEnding)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : Watched)
+    for (int signal : ChildLifetime::endingSignals)
         ::sigaction(signal, &action, nullptr);
 }
 
 void EndingSignals::unwatch()
 {
-    for (int signal : Watched)
+    for (int signal : ChildLifetime::endingSignals)
         std::signal(signal, SIG_DFL);
     handler = nullptr;
 }

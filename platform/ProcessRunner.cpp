@@ -1,17 +1,12 @@
 #include "platform/ProcessRunner.h"
 
+#include "platform/ChildLifetime.h"
+
 #include <QEventLoop>
 #include <QProcess>
 #include <QTimer>
 
-#include <csignal>
-#include <sys/prctl.h>
-#include <unistd.h>
-
 namespace {
-
-// How long a child asked to stop may take to clean up before it is killed.
-constexpr int StopGraceMs = 2000;
 
 class QtChildProcess : public ChildProcess {
 public:
@@ -20,7 +15,7 @@ public:
         QObject::connect(process_.get(), &QProcess::readyReadStandardOutput, process_.get(),
                          [this] { drain(); });
         killTimer_.setSingleShot(true);
-        killTimer_.setInterval(StopGraceMs);
+        killTimer_.setInterval(ChildLifetime::stopGraceMs);
         QObject::connect(&killTimer_, &QTimer::timeout, process_.get(), [this] { process_->kill(); });
     }
 
@@ -70,11 +65,7 @@ private:
     void stopAndReap()
     {
         stopped_ = true;
-        process_->terminate();
-        if (!process_->waitForFinished(StopGraceMs)) {
-            process_->kill();
-            process_->waitForFinished(-1);
-        }
+        ChildLifetime::stop(*process_, ChildLifetime::stopGraceMs);
     }
 
     void drain()
@@ -115,15 +106,13 @@ std::unique_ptr<ChildProcess> ProcessRunner::start(const QString &program,
     process->setStandardInputFile(QProcess::nullDevice());
     process->setProcessChannelMode(QProcess::MergedChannels);
     // Even a SIGKILL of ours ends the child; SIGTERM lets it clean up after
-    // itself. A parent gone before the request took effect ends it at once.
-    const pid_t parent = ::getpid();
-    process->setChildProcessModifier([parent] {
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (::getppid() != parent)
-            ::_exit(127);
-    });
-    process->start(QIODevice::ReadOnly);
-    if (!process->waitForStarted(-1))
-        return nullptr;
+    // itself. Our handlers are not the child's business between fork and exec.
+    ChildLifetime::tieToParent(*process);
+    {
+        ChildLifetime::HeldEndingSignals held;
+        process->start(QIODevice::ReadOnly);
+        if (!process->waitForStarted(-1))
+            return nullptr;
+    }
     return std::make_unique<QtChildProcess>(std::move(process));
 }

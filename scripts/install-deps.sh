@@ -13,10 +13,10 @@ build="
   fp-utils
   fonts-wine fonts-dejavu-core
 "
-# The tests: GoogleTest, and private X servers with and without a window
-# manager, driven by real input.
+# The tests (GoogleTest, and private X servers with and without a window
+# manager, driven by real input) and the format check.
 tests="
-  libgtest-dev googletest
+  libgtest-dev googletest clang-format
   xvfb xauth xdotool x11-utils openbox wmctrl
 "
 # Running: a private X server where there is no display, Help's CHM viewer,

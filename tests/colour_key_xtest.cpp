@@ -4,6 +4,7 @@
 
 #include "platform/ColourKeyWindow.h"
 #include "support/BeneathWindow.h"
+#include "support/Missing.h"
 #include "support/RealInput.h"
 #include "support/ScriptedPlatform.h"
 #include "window/frmMain.h"
@@ -94,7 +95,7 @@ protected:
     void SetUp() override
     {
         if (!RealInput::haveXdotool())
-            GTEST_SKIP() << "xdotool is not installed: no real clicks";
+            SKIP_OR_FAIL_MISSING("xdotool is not installed: no real clicks");
         showAndWait(&beneath, QPoint(0, 0));
     }
     BeneathWindow beneath{QRect(0, 0, 900, 760)};

@@ -4,6 +4,7 @@
 #include "jobs/FileListView.h"
 #include "jobs/SettingsPanel.h"
 #include "platform/FileCopy.h"
+#include "support/Missing.h"
 #include "support/ScriptedPlatform.h"
 #include "window/frmMain.h"
 
@@ -84,11 +85,11 @@ protected:
         const QString build = QStringLiteral(MORVANE_BUILD_DIR);
         for (const char *name : {"conv.dll", "conv1.dll"}) {
             if (!QFile::exists(build + '/' + name))
-                GTEST_SKIP() << "the transcoder " << name << " is not built in " << qPrintable(build);
+                SKIP_OR_FAIL_MISSING("the transcoder " << name << " is not built in " << qPrintable(build));
         }
         for (const char *tool : {"ffmpeg", "ffprobe"}) {
             if (QStandardPaths::findExecutable(tool).isEmpty())
-                GTEST_SKIP() << tool << " is not installed (apt-get install ffmpeg)";
+                SKIP_OR_FAIL_MISSING(tool << " is not installed (apt-get install ffmpeg)");
         }
         ASSERT_TRUE(window.Form_Load());
         for (const char *name : {"conv.dll", "conv1.dll"})

@@ -3,6 +3,7 @@
 // it chooses nothing and the menu stays open.
 
 #include "platform/QtDesktop.h"
+#include "support/Missing.h"
 #include "support/RealInput.h"
 #include "window/frmPop.h"
 
@@ -24,7 +25,7 @@ protected:
     void SetUp() override
     {
         if (!RealInput::haveXdotool())
-            GTEST_SKIP() << "xdotool is not installed";
+            SKIP_OR_FAIL_MISSING("xdotool is not installed");
     }
 
     // Pops `menu` up through the real platform and plays `user` once it shows.

@@ -3,6 +3,7 @@
 // write through a name someone else could have planted.
 
 #include "platform/ResultDelivery.h"
+#include "support/Missing.h"
 #include "support/TestSystem.h"
 
 #include <QDir>
@@ -135,7 +136,7 @@ TEST(DeliveringAcross, ARealSecondFileSystemGetsACompleteCopyAndNothingBeside)
     QTemporaryDir staging;
     QTemporaryDir outputs(QStringLiteral("/dev/shm/delivery-XXXXXX"));
     if (!outputs.isValid() || statOf(staging.path()).st_dev == statOf(outputs.path()).st_dev)
-        GTEST_SKIP() << "no second file system at /dev/shm here";
+        SKIP_OR_FAIL_MISSING("no second file system at /dev/shm here");
     const QString staged = staging.path() + "/tmpFile.mp4";
     const QByteArray result(3 << 20, 'r');
     ASSERT_TRUE(writeFile(staged, result));
@@ -249,7 +250,7 @@ TEST_F(Delivering, AnOutputSwappedDuringTheDeliveryIsReportedNotDelivered)
 TEST(DeliveringAsAnotherUser, AnotherUsersOutputInAStickyFolderIsReportedAsTheirs)
 {
     if (::geteuid() != 0)
-        GTEST_SKIP() << "needs root to act as a second account";
+        SKIP_OR_FAIL_MISSING("needs root to act as a second account");
     char shared[] = "/tmp/delivery-shared-XXXXXX";
     char own[] = "/tmp/delivery-own-XXXXXX";
     ASSERT_TRUE(::mkdtemp(shared) && ::mkdtemp(own));

@@ -2,6 +2,7 @@
 // the hand cursor; and the compiled help file beside the program.
 
 #include "skin/Skin.h"
+#include "support/Missing.h"
 
 #include <QBitmap>
 #include <QFile>
@@ -182,13 +183,13 @@ TEST(HelpFile, IsACompiledHtmlHelpFileWithThePages)
 {
     const QString chm = QStringLiteral(MORVANE_BUILD_DIR "/help.chm");
     if (!QFile::exists(chm))
-        GTEST_SKIP() << "help.chm was not built (chmcmd missing)";
+        SKIP_OR_FAIL_MISSING("help.chm was not built (chmcmd missing)");
     QFile file(chm);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.read(4), QByteArray("ITSF"));
     const QString chmls = QStandardPaths::findExecutable(QStringLiteral("chmls"));
     if (chmls.isEmpty())
-        GTEST_SKIP() << "chmls missing: contents not listed";
+        SKIP_OR_FAIL_MISSING("chmls missing: contents not listed");
     QProcess list;
     list.start(chmls, {QStringLiteral("-n"), QStringLiteral("list"), chm});
     ASSERT_TRUE(list.waitForFinished(10000));

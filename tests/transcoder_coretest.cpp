@@ -1,9 +1,14 @@
 // The transcoder stand-in: how the legacy lines' arguments become ffmpeg's,
-// then real conversions through the built conv.dll and conv1.dll.
+// then real conversions through the built conv.dll and conv1.dll, and how
+// it ends when told to: never before the tools it started.
 
+#include "platform/ChildLifetime.h"
+#include "platform/ProcessRunner.h"
+#include "support/Missing.h"
 #include "transcoder/TranscoderArguments.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -17,7 +22,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
 #include <ostream>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 
 namespace TA = TranscoderArguments;
 
@@ -334,7 +343,7 @@ protected:
     void SetUp() override
     {
         if (!haveFfmpeg_)
-            GTEST_SKIP() << "ffmpeg is not installed";
+            SKIP_OR_FAIL_MISSING("ffmpeg is not installed");
         ASSERT_TRUE(madeFixtures_) << "ffmpeg could not make the test clips";
         ASSERT_TRUE(QFileInfo(converter("conv.dll")).isExecutable());
         ASSERT_TRUE(QFileInfo(converter("conv1.dll")).isExecutable());
@@ -617,6 +626,217 @@ TEST_F(TranscoderRun, RefusedArgumentsStartNothing)
         EXPECT_EQ(run.errorLines.size(), 1) << run.errorLines.join('\n').toStdString();
         EXPECT_FALSE(QFileInfo::exists(s() + "/tmpFile.3gp"));
     }
+}
+
+// ---- Ending ----------------------------------------------------------------
+
+// The processes pid has started and not yet reaped.
+QList<pid_t> childrenOf(qint64 pid)
+{
+    QFile file(QStringLiteral("/proc/%1/task/%1/children").arg(pid));
+    QList<pid_t> children;
+    if (file.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &word : file.readAll().split(' ')) {
+            if (!word.trimmed().isEmpty())
+                children << pid_t(word.trimmed().toInt());
+        }
+    }
+    return children;
+}
+
+// No such process at all: a zombie still answers kill(pid, 0).
+bool gone(pid_t pid)
+{
+    return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+bool goneWithin(pid_t pid, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!gone(pid) && clock.elapsed() < ms) {
+        // Orphans come to us (the subreaper); reap them as the system would.
+        ::waitpid(pid, nullptr, WNOHANG);
+        QThread::msleep(10);
+    }
+    return gone(pid);
+}
+
+// Whatever a failed case left running.
+void killAndReap(const QList<pid_t> &pids)
+{
+    for (pid_t pid : pids) {
+        if (!gone(pid)) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
+}
+
+class TranscoderEnding : public TranscoderRun {
+protected:
+    void SetUp() override
+    {
+        TranscoderRun::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        // An orphan re-parented to the system's init would vanish from view
+        // (or linger for ever as a zombie here): make it ours instead.
+        ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+        // Long enough that every tool is still at work when the signal comes.
+        const ToolRun made = runProgram(
+            "ffmpeg", {"-nostdin", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                       "testsrc=size=320x240:rate=25", "-f", "lavfi", "-i", "sine=sample_rate=44100",
+                       "-t", "90", "-c:v", "flv1", "-c:a", "libmp3lame", s() + "/tmpFile.flv"});
+        ASSERT_EQ(made.exitCode, 0);
+    }
+
+    // A PATH whose ffmpeg ignores SIGTERM and works for a minute.
+    QProcessEnvironment withStubbornFfmpeg()
+    {
+        const QString bin = staging_.filePath("bin");
+        EXPECT_TRUE(QDir().mkpath(bin));
+        QFile script(bin + "/ffmpeg");
+        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\ntrap '' TERM INT HUP\nexec sleep 60\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment environment = environment_;
+        environment.insert("PATH", bin + ":" + environment.value("PATH"));
+        return environment;
+    }
+
+    // The tools pid runs, once at least `count` of them are at work.
+    QList<pid_t> toolsOnceRunning(qint64 pid, int count, bool withScratch)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        QList<pid_t> tools;
+        while (clock.elapsed() < 20000) {
+            tools = childrenOf(pid);
+            if (tools.size() >= count && (!withScratch || !leftovers().isEmpty()))
+                break;
+            QThread::msleep(5);
+        }
+        // Past their own start, into the work.
+        QThread::msleep(200);
+        for (pid_t tool : childrenOf(pid)) {
+            if (!tools.contains(tool))
+                tools << tool;
+        }
+        return tools;
+    }
+};
+
+TEST_F(TranscoderEnding, AnEndingSignalEndsItsToolsBeforeItEnds)
+{
+    struct Case {
+        const char *name;
+        QString line;
+        int signal;
+        int tools;         // running side by side once it is at work
+        bool scratch;      // intermediate files by then
+    };
+    const QString amr = "-i S/tmpFile.flv -b 120 -y -r 14.985 -s 176x144 -acodec libamr_nb -ar 8000 "
+                        "-ab 4.75k S/tmpFile.3gp";
+    const std::vector<Case> cases = {
+        {"avi, one ffmpeg", "-i S/tmpFile.flv -r 25.0 -y -s 320x240 S/tmpFile.avi", SIGTERM, 1, false},
+        {"mp4, slow to finish its file", "-i S/tmpFile.flv -b 512 -y -r 25.0 -s 480x480 S/tmpFile.mp4",
+         SIGINT, 1, false},
+        {"3gp with AMR, tools side by side", amr, SIGTERM, 2, true},
+        {"3gp with AMR, hang-up", amr, SIGHUP, 2, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QProcess conv;
+        conv.setProcessEnvironment(environment_);
+        conv.setStandardInputFile(QProcess::nullDevice());
+        conv.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        conv.start(converter("conv.dll"), line(c.line));
+        ASSERT_TRUE(conv.waitForStarted());
+        const QList<pid_t> tools = toolsOnceRunning(conv.processId(), c.tools, c.scratch);
+        ASSERT_EQ(conv.state(), QProcess::Running) << "finished before it could be ended";
+        ASSERT_GE(tools.size(), c.tools);
+
+        ::kill(pid_t(conv.processId()), c.signal);
+        ASSERT_TRUE(conv.waitForFinished(30000));
+
+        EXPECT_EQ(conv.exitStatus(), QProcess::CrashExit);
+        EXPECT_EQ(conv.exitCode(), c.signal) << "it ends by the signal it was sent";
+        for (pid_t tool : tools)
+            EXPECT_TRUE(gone(tool)) << "tool " << tool << " outlived the transcoder";
+        EXPECT_EQ(leftovers(), QStringList());
+        killAndReap(tools);
+    }
+}
+
+TEST_F(TranscoderEnding, StoppedByTheProgramItEndsWithinTheProgramsGraceToolsAndAll)
+{
+    // The tool ignores SIGTERM: the stand-in must kill it and still end
+    // before the program would kill the stand-in, or the tool runs on alone.
+    // The program's runner passes on our own environment.
+    const QProcessEnvironment stubborn = withStubbornFfmpeg();
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", stubborn.value("PATH").toLocal8Bit());
+    std::unique_ptr<ChildProcess> conv = ProcessRunner::start(
+        converter("conv.dll"), line("-i S/tmpFile.flv -r 25.0 -y -s 320x240 S/tmpFile.avi"));
+    qputenv("PATH", path);
+    ASSERT_TRUE(conv);
+    QElapsedTimer clock;
+    clock.start();
+    QList<pid_t> tools;
+    while (tools.isEmpty() && clock.elapsed() < 10000) {
+        // The runner does not say its child's pid: find the stand-in by its tool.
+        for (pid_t child : childrenOf(::getpid()))
+            tools << childrenOf(child);
+        QThread::msleep(5);
+    }
+    ASSERT_EQ(tools.size(), 1);
+    QThread::msleep(200);
+
+    clock.restart();
+    conv->stop();
+    const ProcessOutcome outcome = conv->wait();
+    const qint64 took = clock.elapsed();
+
+    EXPECT_TRUE(outcome.stopped);
+    EXPECT_FALSE(outcome.exitedNormally) << "ended by SIGTERM, not by the program's SIGKILL";
+    EXPECT_EQ(outcome.exitCode, SIGTERM);
+    EXPECT_LT(took, ChildLifetime::stopGraceMs);
+    EXPECT_TRUE(gone(tools[0])) << "the tool outlived the transcoder";
+    killAndReap(tools);
+}
+
+TEST_F(TranscoderEnding, AKilledProgramStillTakesTheToolsWithIt)
+{
+    // The program gets no say: the kernel ends the stand-in, which still
+    // stops its tool and waits for it before it goes.
+    QProcess program;
+    program.setProcessEnvironment(withStubbornFfmpeg());
+    program.start(MORVANE_TEST_TOOLS_DIR "/hold_child",
+                  QStringList{converter("conv.dll")}
+                      + line("-i S/tmpFile.flv -r 25.0 -y -s 320x240 S/tmpFile.avi"));
+    ASSERT_TRUE(program.waitForStarted());
+    QElapsedTimer clock;
+    clock.start();
+    QList<pid_t> convs;
+    QList<pid_t> tools;
+    while (tools.isEmpty() && clock.elapsed() < 10000) {
+        convs = childrenOf(program.processId());
+        for (pid_t conv : convs)
+            tools << childrenOf(conv);
+        QThread::msleep(5);
+    }
+    ASSERT_EQ(convs.size(), 1);
+    ASSERT_EQ(tools.size(), 1);
+    QThread::msleep(200);
+
+    ::kill(pid_t(program.processId()), SIGKILL);
+    ASSERT_TRUE(program.waitForFinished(10000));
+
+    EXPECT_TRUE(goneWithin(tools[0], ChildLifetime::stopGraceMs + 2000));
+    EXPECT_TRUE(goneWithin(convs[0], 2000));
+    killAndReap(convs + tools);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // move ends at that button's release.
 
 #include "support/BeneathWindow.h"
+#include "support/Missing.h"
 #include "support/RealInput.h"
 #include "support/ScriptedPlatform.h"
 #include "window/frmMain.h"
@@ -20,7 +21,7 @@ protected:
     void SetUp() override
     {
         if (!RealInput::haveXdotool())
-            GTEST_SKIP() << "xdotool is not installed";
+            SKIP_OR_FAIL_MISSING("xdotool is not installed");
         beneath.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&beneath));
         ASSERT_TRUE(window.Form_Load());

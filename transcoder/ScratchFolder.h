@@ -1,7 +1,7 @@
 #pragma once
 // A private (owner-only) temporary folder for intermediate files. It goes
 // away with the object, and also when the program is ended by SIGTERM,
-// SIGINT or SIGHUP while it exists. One at a time.
+// SIGINT or SIGHUP while it exists (EndingCleanup). One at a time.
 
 #include <QString>
 #include <QTemporaryDir>

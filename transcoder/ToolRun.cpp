@@ -1,14 +1,7 @@
 #include "transcoder/ToolRun.h"
 
-#include <csignal>
-#include <sys/prctl.h>
-
-namespace {
-
-// ffmpeg ends within moments of SIGTERM; this is only a bound.
-constexpr int stopGraceMs = 10000;
-
-} // namespace
+#include "platform/ChildLifetime.h"
+#include "transcoder/EndingCleanup.h"
 
 StartedTool::StartedTool(const QString &program, const QStringList &arguments, bool captureOutput)
     : captureOutput_(captureOutput)
@@ -19,13 +12,22 @@ StartedTool::StartedTool(const QString &program, const QStringList &arguments, b
     process_.setProcessChannelMode(captureOutput ? QProcess::SeparateChannels
                                                  : QProcess::ForwardedOutputChannel);
     // If we are killed, ffmpeg must not go on writing a file nobody waits for.
-    process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    ChildLifetime::tieToParent(process_);
     QObject::connect(&process_, &QProcess::readyReadStandardError, &process_,
                      [this] { relay_.take(process_.readAllStandardError()); });
+    // An ending signal waits until the tool is on the handler's list.
+    ChildLifetime::HeldEndingSignals held;
     process_.start(QIODevice::ReadOnly);
     if (!process_.waitForStarted(-1)) {
         outcome_.lastLine = QStringLiteral("conv: cannot start %1: %2")
                                 .arg(program, process_.errorString());
+        done_ = true;
+        return;
+    }
+    pid_ = pid_t(process_.processId());
+    if (!EndingCleanup::addTool(pid_)) {
+        ChildLifetime::stop(process_, 0);
+        outcome_.lastLine = QStringLiteral("conv: cannot start %1: too many tools at once").arg(program);
         done_ = true;
         return;
     }
@@ -43,6 +45,7 @@ ToolOutcome StartedTool::finish()
         return outcome_;
     done_ = true;
     process_.waitForFinished(-1);
+    EndingCleanup::forgetTool(pid_);
     relay_.take(process_.readAllStandardError());
     if (captureOutput_)
         outcome_.output = process_.readAllStandardOutput();
@@ -59,11 +62,8 @@ void StartedTool::abandon()
         return;
     done_ = true;
     relay_.mute();
-    process_.terminate();
-    if (!process_.waitForFinished(stopGraceMs)) {
-        process_.kill();
-        process_.waitForFinished(-1);
-    }
+    ChildLifetime::stop(process_, ChildLifetime::toolStopGraceMs);
+    EndingCleanup::forgetTool(pid_);
 }
 
 ToolOutcome runTool(const QString &program, const QStringList &arguments, bool captureOutput)

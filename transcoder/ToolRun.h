@@ -1,6 +1,8 @@
 #pragma once
 // Runs ffmpeg's tools: standard input from /dev/null, their messages passed
-// on to our stderr, the last one kept.
+// on to our stderr, the last one kept. A tool never outlives us: an ending
+// signal stops it and waits for it (EndingCleanup), and the kernel ends it if
+// we are killed.
 
 #include "transcoder/StderrRelay.h"
 
@@ -8,6 +10,8 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+
+#include <sys/types.h>
 
 struct ToolOutcome {
     int status = 1;          // the tool's exit status; 1 when it could not start or crashed
@@ -39,6 +43,7 @@ private:
     ToolOutcome outcome_;
     bool captureOutput_;
     bool done_ = false;
+    pid_t pid_ = 0;
 };
 
 // Runs one tool to its end.

@@ -1,9 +1,11 @@
 // Draws every picture of the window into a folder. The committed art/ is
 // its output: after changing the artwork, run morvane-skin-draw skin/art;
-// the tests draw into a folder of their own and compare.
+// the tests draw into a folder of their own and compare what the pictures
+// show (--compare), not their bytes, which another JPEG library changes.
 
 #include "ArtLayout.h"
 #include "Artwork.h"
+#include "CompareArt.h"
 #include "Text.h"
 
 #include <QDir>
@@ -12,6 +14,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -34,8 +37,11 @@ int main(int argc, char *argv[])
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
+    if (argc == 4 && std::strcmp(argv[1], "--compare") == 0)
+        return CompareArt::foldersAlike(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
     if (argc != 2) {
-        std::fprintf(stderr, "usage: morvane-skin-draw <output folder>\n");
+        std::fprintf(stderr, "usage: morvane-skin-draw <output folder>\n"
+                             "       morvane-skin-draw --compare <committed folder> <drawn folder>\n");
         return 2;
     }
     QDir out(QString::fromLocal8Bit(argv[1]));
