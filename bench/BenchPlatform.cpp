@@ -32,7 +32,4 @@ std::optional<QString> BenchPlatform::fileDialog(const FileDialogRequest &)
     return path;
 }
 
-QString BenchPlatform::cacheFolder()
-{
-    return cacheDir.path() + QStringLiteral("/morvane-converter");
-}
+QString BenchPlatform::cacheFolder() { return cacheDir.path() + QStringLiteral("/morvane-converter"); }

@@ -17,7 +17,7 @@ public:
     ~BenchPlatform() override;
 
     std::vector<MessageBoxRequest> messages;
-    std::deque<QString> fileAnswers;   // an empty queue cancels
+    std::deque<QString> fileAnswers; // an empty queue cancels
     QTemporaryDir programDir;
     QTemporaryDir cacheDir;
 

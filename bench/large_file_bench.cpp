@@ -50,8 +50,7 @@ int main(int argc, char **argv)
         wall.start();
         run.convert();
         const double program = secondsOf(wall);
-        if (!run.platform.runCompleted()
-            || QFileInfo(run.path("big.avi")).size() != Size)
+        if (!run.platform.runCompleted() || QFileInfo(run.path("big.avi")).size() != Size)
             fail("the run did not deliver the whole file");
         ::sync();
 
