@@ -26,16 +26,13 @@ struct BenchEnvironment {
 // CPU seconds of this process alone (children not counted).
 inline double ownCpuSeconds()
 {
-    rusage usage {};
+    rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
            + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-inline double secondsOf(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e9;
-}
+inline double secondsOf(const QElapsedTimer &timer) { return double(timer.nsecsElapsed()) / 1e9; }
 
 // Runs a program to its end; its exit status.
 inline int runToEnd(const QString &program, const QStringList &arguments)

@@ -9,7 +9,7 @@
 namespace {
 constexpr int Entries = 200;
 constexpr int Rounds = 3;
-}
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -27,13 +27,14 @@ int main(int argc, char **argv)
     QDir().mkpath(shellData);
     if (!FileCopy::copyReplacing(BenchRun::fakeTranscoder(), shellData + "/conv.exe"))
         fail("stand-in copy");
-    const QString script = QStringLiteral(
-        "src=\"$1\"; stage=\"$2\"; conv=\"$3\"; out=\"$4\"\n"
-        "for i in $(seq 1 %1); do\n"
-        "  cp \"$src\" \"$stage/tmpFile.flv\"\n"
-        "  \"$conv\" -i \"$stage/tmpFile.flv\" -r 25.0 -y -s 320x240 \"$stage/tmpFile.avi\"\n"
-        "  cp \"$stage/tmpFile.avi\" \"$out/shell$i.avi\"\n"
-        "done\n").arg(Entries);
+    const QString script =
+        QStringLiteral("src=\"$1\"; stage=\"$2\"; conv=\"$3\"; out=\"$4\"\n"
+                       "for i in $(seq 1 %1); do\n"
+                       "  cp \"$src\" \"$stage/tmpFile.flv\"\n"
+                       "  \"$conv\" -i \"$stage/tmpFile.flv\" -r 25.0 -y -s 320x240 \"$stage/tmpFile.avi\"\n"
+                       "  cp \"$stage/tmpFile.avi\" \"$out/shell$i.avi\"\n"
+                       "done\n")
+            .arg(Entries);
     QDir().mkpath(run.path("shell/stage"));
 
     std::printf("Per-entry overhead, %d entries of a 1 MB source, copy-only stand-in\n", Entries);
@@ -47,12 +48,13 @@ int main(int argc, char **argv)
             fail("the run did not complete");
 
         wall.restart();
-        if (runToEnd("bash", {"-c", script, "bench", source, run.path("shell/stage"),
-                              shellData + "/conv.exe", run.work.path()}) != 0)
+        if (runToEnd("bash", {"-c", script, "bench", source, run.path("shell/stage"), shellData + "/conv.exe",
+                              run.work.path()})
+            != 0)
             fail("shell loop");
         const double shell = secondsOf(wall) * 1000.0 / Entries;
-        std::printf("  round %d: program %.3f ms/entry, shell loop %.3f ms/entry, ratio %.3f\n",
-                    round, program, shell, program / shell);
+        std::printf("  round %d: program %.3f ms/entry, shell loop %.3f ms/entry, ratio %.3f\n", round,
+                    program, shell, program / shell);
     }
     return 0;
 }

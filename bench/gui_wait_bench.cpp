@@ -22,8 +22,7 @@ double busyPollCpuPerSecond(const BenchRun &run)
     const QByteArray input = QFile::encodeName(run.path("poll.flv"));
     const QByteArray output = QFile::encodeName(run.path("poll.avi"));
     char *argv[] = {const_cast<char *>(program.constData()), const_cast<char *>("-i"),
-                    const_cast<char *>(input.constData()), const_cast<char *>(output.constData()),
-                    nullptr};
+                    const_cast<char *>(input.constData()), const_cast<char *>(output.constData()), nullptr};
     const double cpu0 = ownCpuSeconds();
     QElapsedTimer wall;
     wall.start();
@@ -65,8 +64,8 @@ int main(int argc, char **argv)
 
     const double poll = busyPollCpuPerSecond(run);
     std::printf("GUI CPU while a stand-in transcoder sleeps %d ms\n", SleepMs);
-    std::printf("  the program's run (one entry, %.2f s wall): %.5f CPU s per wall s\n",
-                programWall, program);
+    std::printf("  the program's run (one entry, %.2f s wall): %.5f CPU s per wall s\n", programWall,
+                program);
     std::printf("  busy poll, processEvents + waitpid(WNOHANG): %.5f CPU s per wall s\n", poll);
     std::printf("  program / poll: %.3f%%\n", 100.0 * program / poll);
     return 0;

@@ -5,8 +5,8 @@
 #include "BenchPlatform.h"
 #include "BenchSupport.h"
 #include "jobs/SettingsPanel.h"
-#include "jobs/core/TranscoderCommandLine.h"
 #include "jobs/core/RunFiles.h"
+#include "jobs/core/TranscoderCommandLine.h"
 #include "platform/FileCopy.h"
 #include "transcoder/TranscoderArguments.h"
 #include "window/frmMain.h"
@@ -21,15 +21,14 @@ using namespace TranscoderCommandLine;
 namespace {
 
 constexpr int Rounds = 3;
-const OutputFormat Formats[] = {OutputFormat::Avi, OutputFormat::Wmv, OutputFormat::Mov,
-                                OutputFormat::Mp4, OutputFormat::ThreeGp};
+const OutputFormat Formats[] = {OutputFormat::Avi, OutputFormat::Wmv, OutputFormat::Mov, OutputFormat::Mp4,
+                                OutputFormat::ThreeGp};
 
 SettingPieces piecesOf(const SettingsPanel &p)
 {
     const auto t = &SettingsPanel::SettingPiece;
-    return {t(p.cmbFPSAVI), t(p.cmbSizeAVI), t(p.cmbFPSWMV), t(p.cmbSizeWMV), t(p.cmbSizeMOV),
-            t(p.cmbVBRMP4), t(p.cmbFPSMP4), t(p.cmbSizeMP4), t(p.cmbVBR3GP), t(p.cmbFPS3GP),
-            t(p.cmbSize3GP), t(p.cmbAB3GP)};
+    return {t(p.cmbFPSAVI), t(p.cmbSizeAVI), t(p.cmbFPSWMV), t(p.cmbSizeWMV), t(p.cmbSizeMOV), t(p.cmbVBRMP4),
+            t(p.cmbFPSMP4), t(p.cmbSizeMP4), t(p.cmbVBR3GP), t(p.cmbFPS3GP),  t(p.cmbSize3GP), t(p.cmbAB3GP)};
 }
 
 // ffmpeg's share of one conversion, as the transcoder would start it. For
@@ -74,8 +73,9 @@ int main(int argc, char **argv)
     const QString source = work.path() + "/ten.flv";
     if (runToEnd("ffmpeg", {"-nostdin", "-loglevel", "error", "-f", "lavfi", "-i",
                             "testsrc=size=320x240:rate=25:duration=10", "-f", "lavfi", "-i",
-                            "sine=frequency=440:sample_rate=44100:duration=10", "-c:v", "flv",
-                            "-c:a", "libmp3lame", "-ar", "44100", source}) != 0)
+                            "sine=frequency=440:sample_rate=44100:duration=10", "-c:v", "flv", "-c:a",
+                            "libmp3lame", "-ar", "44100", source})
+        != 0)
         fail("making the source");
     for (OutputFormat format : Formats) {
         platform.fileAnswers = {source, work.path() + "/out." + extensionOf(format)};
@@ -107,8 +107,8 @@ int main(int argc, char **argv)
             ffmpeg += seconds;
             each << QString("%1 %2").arg(extensionOf(format)).arg(seconds, 0, 'f', 3);
         }
-        std::printf("  round %d: program %.3f s, ffmpeg directly %.3f s (%s), ratio %.3f\n",
-                    round, program, ffmpeg, qPrintable(each.join(", ")), program / ffmpeg);
+        std::printf("  round %d: program %.3f s, ffmpeg directly %.3f s (%s), ratio %.3f\n", round, program,
+                    ffmpeg, qPrintable(each.join(", ")), program / ffmpeg);
     }
     return 0;
 }

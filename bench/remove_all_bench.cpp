@@ -45,7 +45,7 @@ int main(int argc, char **argv)
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
-    BenchPlatform platform;   // answers the confirmation with OK
+    BenchPlatform platform; // answers the confirmation with OK
 
     for (int round = 0; round < 3; ++round) {
         frmMain hidden;
@@ -60,8 +60,8 @@ int main(int argc, char **argv)
         app.processEvents();
         const double shownMs = removeAllMs(shown);
 
-        std::printf("remove all of %d rows: hidden list %.1f ms, shown list with selection %.1f ms\n",
-                    Rows, hiddenMs, shownMs);
+        std::printf("remove all of %d rows: hidden list %.1f ms, shown list with selection %.1f ms\n", Rows,
+                    hiddenMs, shownMs);
     }
     return 0;
 }

@@ -21,8 +21,8 @@ QString patternsForQt(QString pattern)
     return patterns.join(QLatin1Char(' '));
 }
 
-QString runDialog(FileDialogRequest::Mode mode, QWidget *owner, const QString &title,
-                  QString &initDir, const QString &filter, quint32 flags)
+QString runDialog(FileDialogRequest::Mode mode, QWidget *owner, const QString &title, QString &initDir,
+                  const QString &filter, quint32 flags)
 {
     ApplyInitialFolderRule(initDir);
     FileDialogRequest request;

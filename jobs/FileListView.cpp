@@ -6,7 +6,7 @@ namespace {
 // Column widths: 4400.5 and 4040.5 twips at 15 twips to a pixel.
 constexpr int FilePathWidth = 293;
 constexpr int ConvertToWidth = 269;
-}
+} // namespace
 
 FileListView::FileListView(QWidget *parent) : QTreeWidget(parent)
 {
@@ -40,10 +40,7 @@ bool FileListView::AddSubItem(int row, const QString &text)
     return true;
 }
 
-int FileListView::RowCount() const
-{
-    return topLevelItemCount();
-}
+int FileListView::RowCount() const { return topLevelItemCount(); }
 
 std::optional<QString> FileListView::RowText(int row) const
 {
@@ -80,4 +77,3 @@ std::optional<int> FileListView::SelectedRow() const
         return std::nullopt;
     return indexOfTopLevelItem(selected.first()) + 1;
 }
-

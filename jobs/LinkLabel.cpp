@@ -24,15 +24,9 @@ void LinkLabel::setTextColour(const QColor &colour)
     setPalette(p);
 }
 
-QColor LinkLabel::textColour() const
-{
-    return palette().color(QPalette::WindowText);
-}
+QColor LinkLabel::textColour() const { return palette().color(QPalette::WindowText); }
 
-void LinkLabel::mousePressEvent(QMouseEvent *event)
-{
-    event->accept();
-}
+void LinkLabel::mousePressEvent(QMouseEvent *event) { event->accept(); }
 
 void LinkLabel::mouseMoveEvent(QMouseEvent *event)
 {

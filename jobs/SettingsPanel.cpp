@@ -44,18 +44,12 @@ struct BoxPlace {
 
 // In reset order, matching the choices table.
 const BoxPlace Boxes[] = {
-    {&SettingsPanel::cmbFPSAVI, 60, 450, 2415},
-    {&SettingsPanel::cmbSizeAVI, 2610, 450, 2595},
-    {&SettingsPanel::cmbFPSWMV, 60, 1290, 2415},
-    {&SettingsPanel::cmbSizeWMV, 2610, 1290, 2595},
-    {&SettingsPanel::cmbSizeMOV, 60, 2130, 2415},
-    {&SettingsPanel::cmbVBRMP4, 60, 3030, 2415},
-    {&SettingsPanel::cmbFPSMP4, 2610, 3030, 2595},
-    {&SettingsPanel::cmbSizeMP4, 5370, 3030, 2985},
-    {&SettingsPanel::cmbVBR3GP, 60, 3900, 1785},
-    {&SettingsPanel::cmbFPS3GP, 1950, 3900, 1575},
-    {&SettingsPanel::cmbSize3GP, 3630, 3900, 2595},
-    {&SettingsPanel::cmbAB3GP, 6330, 3900, 2025},
+    {&SettingsPanel::cmbFPSAVI, 60, 450, 2415},     {&SettingsPanel::cmbSizeAVI, 2610, 450, 2595},
+    {&SettingsPanel::cmbFPSWMV, 60, 1290, 2415},    {&SettingsPanel::cmbSizeWMV, 2610, 1290, 2595},
+    {&SettingsPanel::cmbSizeMOV, 60, 2130, 2415},   {&SettingsPanel::cmbVBRMP4, 60, 3030, 2415},
+    {&SettingsPanel::cmbFPSMP4, 2610, 3030, 2595},  {&SettingsPanel::cmbSizeMP4, 5370, 3030, 2985},
+    {&SettingsPanel::cmbVBR3GP, 60, 3900, 1785},    {&SettingsPanel::cmbFPS3GP, 1950, 3900, 1575},
+    {&SettingsPanel::cmbSize3GP, 3630, 3900, 2595}, {&SettingsPanel::cmbAB3GP, 6330, 3900, 2025},
 };
 constexpr int BoxHeight = 330;
 
@@ -111,7 +105,7 @@ void SettingsPanel::createBoxes()
         box->setEditable(true);
         // Typing sets the text only; the lists are fixed.
         box->setInsertPolicy(QComboBox::NoInsert);
-        box->setCompleter(nullptr);   // no inline completion while typing
+        box->setCompleter(nullptr); // no inline completion while typing
         box->addItems(table[i].choices);
         box->setMaxVisibleItems(table[i].choices.size());
         box->setGeometry(twipRect(place.left, place.top, place.width, BoxHeight));
@@ -148,15 +142,9 @@ void SettingsPanel::ResetSettings()
         writeSetting(this->*Boxes[i].box, table[i].byDefault);
 }
 
-void SettingsPanel::lblDefault_Click()
-{
-    ResetSettings();
-}
+void SettingsPanel::lblDefault_Click() { ResetSettings(); }
 
-void SettingsPanel::lblOk_Click()
-{
-    hide();
-}
+void SettingsPanel::lblOk_Click() { hide(); }
 
 void SettingsPanel::lblCancel_Click()
 {
@@ -164,20 +152,11 @@ void SettingsPanel::lblCancel_Click()
     hide();
 }
 
-void SettingsPanel::lblDefault_MouseMove()
-{
-    lblDefault->setTextColour(QColor(0, 0, 255));
-}
+void SettingsPanel::lblDefault_MouseMove() { lblDefault->setTextColour(QColor(0, 0, 255)); }
 
-void SettingsPanel::lblOk_MouseMove()
-{
-    lblOk->setTextColour(QColor(0, 0, 255));
-}
+void SettingsPanel::lblOk_MouseMove() { lblOk->setTextColour(QColor(0, 0, 255)); }
 
-void SettingsPanel::lblCancel_MouseMove()
-{
-    lblCancel->setTextColour(QColor(0, 0, 255));
-}
+void SettingsPanel::lblCancel_MouseMove() { lblCancel->setTextColour(QColor(0, 0, 255)); }
 
 void SettingsPanel::picSetting_MouseMove()
 {

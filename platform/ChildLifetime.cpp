@@ -50,10 +50,7 @@ ChildLifetime::HeldEndingSignals::HeldEndingSignals()
     pthread_sigmask(SIG_BLOCK, &ending, &before_);
 }
 
-ChildLifetime::HeldEndingSignals::~HeldEndingSignals()
-{
-    pthread_sigmask(SIG_SETMASK, &before_, nullptr);
-}
+ChildLifetime::HeldEndingSignals::~HeldEndingSignals() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
 
 void ChildLifetime::tieThisChild(pid_t parent)
 {

@@ -32,8 +32,8 @@ struct FileDialogRequest {
     Mode mode = Mode::Open;
     QString title;
     QString initialFolder;
-    QStringList nameFilters;       // "description (patterns)" each
-    bool hideNameFilterDetails = true;  // show each description as written
+    QStringList nameFilters;           // "description (patterns)" each
+    bool hideNameFilterDetails = true; // show each description as written
     bool confirmOverwrite = false;
     bool fileMustExist = false;
 };

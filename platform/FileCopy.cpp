@@ -66,8 +66,8 @@ SysResult FileCopy::copyReplacing(const QString &source, const QString &destinat
         return {errno};
     if (!S_ISREG(st.st_mode))
         return {EINVAL};
-    UniqueFd out(::open(QFile::encodeName(destination).constData(),
-                        O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, st.st_mode & 07777));
+    UniqueFd out(::open(QFile::encodeName(destination).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
+                        st.st_mode & 07777));
     if (!out)
         return {errno};
     // An existing destination keeps its old bits otherwise; the copy takes the source's.
@@ -90,8 +90,7 @@ SysResult FileCopy::copyToNewFile(const QString &source, const QString &destinat
     const QByteArray target = QFile::encodeName(destination);
     if (::unlink(target.constData()) != 0 && errno != ENOENT)
         return {errno};
-    UniqueFd out(::open(target.constData(),
-                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    UniqueFd out(::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!out)
         return {errno};
     SysResult copied = copyAll(in.get(), out.get());

@@ -27,8 +27,7 @@ protected:
             // come here too, and a press there must still close it.
             return mouse->button() != Qt::LeftButton && menu_->rect().contains(mouse->position().toPoint());
         }
-        default:
-            return false;
+        default: return false;
         }
     }
 

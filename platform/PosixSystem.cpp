@@ -33,23 +33,16 @@ bool PosixSystem::isPlainFile(const QString &path)
     return info.isFile() && !info.fileName().startsWith(QLatin1Char('.'));
 }
 
-bool PosixSystem::isFolder(const QString &path)
-{
-    return !path.isEmpty() && QFileInfo(path).isDir();
-}
+bool PosixSystem::isFolder(const QString &path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
 
-QString PosixSystem::makePrivateFolder(const QString &path)
-{
-    return PrivateFolder::make(path);
-}
+QString PosixSystem::makePrivateFolder(const QString &path) { return PrivateFolder::make(path); }
 
 Delivery PosixSystem::deliver(const QString &stagedResult, const QString &outputPath)
 {
     return ResultDelivery::deliver(stagedResult, outputPath);
 }
 
-std::unique_ptr<ChildProcess> PosixSystem::startProcess(const QString &program,
-                                                        const QStringList &arguments)
+std::unique_ptr<ChildProcess> PosixSystem::startProcess(const QString &program, const QStringList &arguments)
 {
     return ProcessRunner::start(program, arguments);
 }
@@ -78,22 +71,16 @@ bool PosixSystem::previousInstanceRunning()
     if (!lock && errno == ELOOP && ::unlink(path.constData()) == 0)
         lock = open();
     if (!lock)
-        return false;   // no lock to be had: better two instances than none
+        return false; // no lock to be had: better two instances than none
     if (::flock(lock.get(), LOCK_EX | LOCK_NB) != 0)
         return errno == EWOULDBLOCK;
     instanceLock_ = std::move(lock);
     return false;
 }
 
-void PosixSystem::endProgram()
-{
-    std::_Exit(0);
-}
+void PosixSystem::endProgram() { std::_Exit(0); }
 
-QString PosixSystem::programFolder()
-{
-    return QCoreApplication::applicationDirPath();
-}
+QString PosixSystem::programFolder() { return QCoreApplication::applicationDirPath(); }
 
 QString PosixSystem::cacheFolder()
 {

@@ -12,8 +12,7 @@ public:
     bool isFolder(const QString &path) override;
     QString makePrivateFolder(const QString &path) override;
     Delivery deliver(const QString &stagedResult, const QString &outputPath) override;
-    std::unique_ptr<ChildProcess> startProcess(const QString &program,
-                                               const QStringList &arguments) override;
+    std::unique_ptr<ChildProcess> startProcess(const QString &program, const QStringList &arguments) override;
     bool previousInstanceRunning() override;
     void endProgram() override;
     QString programFolder() override;

@@ -15,10 +15,7 @@ namespace PrivateFolder {
 
 namespace {
 
-QString why(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
+QString why(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 QString notPrivate(const QString &path, const QString &what)
 {

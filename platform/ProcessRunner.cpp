@@ -97,8 +97,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<ChildProcess> ProcessRunner::start(const QString &program,
-                                                   const QStringList &arguments)
+std::unique_ptr<ChildProcess> ProcessRunner::start(const QString &program, const QStringList &arguments)
 {
     auto process = std::make_unique<QProcess>();
     process->setProgram(program);

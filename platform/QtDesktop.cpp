@@ -14,7 +14,6 @@
 #include <QWidget>
 #include <QWindow>
 
-
 MsgAnswer QtDesktop::messageBox(const MessageBoxRequest &request)
 {
     QMessageBox box(request.owner);
@@ -39,15 +38,9 @@ std::optional<QString> QtDesktop::fileDialog(const FileDialogRequest &request)
     return QtFileDialog::run(request);
 }
 
-void QtDesktop::popupMenu(QMenu *menu, const QPoint &globalPos)
-{
-    LeftButtonMenu::exec(menu, globalPos);
-}
+void QtDesktop::popupMenu(QMenu *menu, const QPoint &globalPos) { LeftButtonMenu::exec(menu, globalPos); }
 
-QPoint QtDesktop::pointerPosition()
-{
-    return QCursor::pos();
-}
+QPoint QtDesktop::pointerPosition() { return QCursor::pos(); }
 
 bool QtDesktop::startWindowMove(QWidget *window)
 {
@@ -58,8 +51,7 @@ bool QtDesktop::startWindowMove(QWidget *window)
     // pointer itself there. Wayland lets no window place itself: there the
     // compositor moves it.
     QWindow *handle = window->windowHandle();
-    return handle && QGuiApplication::platformName() == QLatin1String("wayland")
-           && handle->startSystemMove();
+    return handle && QGuiApplication::platformName() == QLatin1String("wayland") && handle->startSystemMove();
 }
 
 bool QtDesktop::shellOpen(const QString &path)
@@ -67,7 +59,4 @@ bool QtDesktop::shellOpen(const QString &path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void QtDesktop::doEvents()
-{
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
+void QtDesktop::doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

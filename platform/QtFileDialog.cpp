@@ -47,7 +47,7 @@ public:
         auto *edit = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         const QString typed = edit ? edit->text() : QString();
         if (typed.isEmpty()) {
-            QFileDialog::accept();   // a folder chosen in the list: Qt opens it
+            QFileDialog::accept(); // a folder chosen in the list: Qt opens it
             return;
         }
         QString path = resolve(typed);
@@ -70,10 +70,10 @@ public:
             return;
         }
         if (save && exists && request_.confirmOverwrite
-            && QMessageBox::warning(this, windowTitle(),
-                                    tr("%1 already exists.\nDo you want to replace it?")
-                                        .arg(QFileInfo(path).fileName()),
-                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            && QMessageBox::warning(
+                   this, windowTitle(),
+                   tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName()),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                    != QMessageBox::Yes)
             return;
         chosen = path;
@@ -106,13 +106,15 @@ QString filterExtension(const QString &nameFilter)
 {
     const int open = nameFilter.lastIndexOf(QLatin1Char('('));
     const int close = nameFilter.lastIndexOf(QLatin1Char(')'));
-    const QString patterns = open >= 0 && close > open ? nameFilter.mid(open + 1, close - open - 1) : nameFilter;
+    const QString patterns =
+        open >= 0 && close > open ? nameFilter.mid(open + 1, close - open - 1) : nameFilter;
     for (const QString &pattern : patterns.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (!pattern.startsWith(QLatin1String("*.")))
             continue;
         const QString extension = pattern.mid(2);
-        if (!extension.isEmpty() && !extension.contains(QLatin1Char('*')) && !extension.contains(QLatin1Char('?'))
-            && !extension.contains(QLatin1Char('[')) && !extension.contains(QLatin1Char('.')))
+        if (!extension.isEmpty() && !extension.contains(QLatin1Char('*'))
+            && !extension.contains(QLatin1Char('?')) && !extension.contains(QLatin1Char('['))
+            && !extension.contains(QLatin1Char('.')))
             return extension.toLower();
     }
     return QString();

@@ -18,16 +18,12 @@ namespace {
 
 using Outcome = Delivery::Outcome;
 
-Delivery failed(Outcome outcome, int error)
-{
-    return {outcome, {error}};
-}
+Delivery failed(Outcome outcome, int error) { return {outcome, {error}}; }
 
 // Errors that mean the folder cannot take a new name at all.
 bool folderRefuses(int error)
 {
-    return error == ENOENT || error == ENOTDIR || error == EACCES || error == EPERM
-           || error == EROFS;
+    return error == ENOENT || error == ENOTDIR || error == EACCES || error == EPERM || error == EROFS;
 }
 
 QByteArray randomName(const QByteArray &outputName)
@@ -53,7 +49,7 @@ mode_t currentUmask()
 // group, or the usual mode under the umask for a new one.
 struct Looks {
     mode_t mode = 0;
-    gid_t group = gid_t(-1);   // -1: the user's own
+    gid_t group = gid_t(-1); // -1: the user's own
 };
 
 Looks looksFor(const struct stat *replaced)
@@ -76,10 +72,10 @@ SysResult giveLooks(int fd, const Looks &looks)
 // another account able to write the folder could have swapped it.
 bool outputIs(int folder, const QByteArray &name, int written)
 {
-    struct stat placed {}, ours {};
+    struct stat placed {
+    }, ours{};
     return ::fstatat(folder, name.constData(), &placed, AT_SYMLINK_NOFOLLOW) == 0
-           && ::fstat(written, &ours) == 0 && placed.st_dev == ours.st_dev
-           && placed.st_ino == ours.st_ino;
+           && ::fstat(written, &ours) == 0 && placed.st_dev == ours.st_dev && placed.st_ino == ours.st_ino;
 }
 
 // Why a rename over the output failed.
@@ -130,8 +126,7 @@ Delivery copyBeside(int in, int folder, const QByteArray &name, const Looks &loo
 } // namespace
 
 Calls::Calls()
-    : renameAt(::renameat),
-      openAt([](int dir, const char *name, int flags, mode_t mode) {
+    : renameAt(::renameat), openAt([](int dir, const char *name, int flags, mode_t mode) {
           return ::openat(dir, name, flags, mode);
       }),
       temporaryName(randomName)
@@ -156,14 +151,13 @@ Delivery deliver(const QString &stagedResult, const QString &outputPath, const C
         return failed(Outcome::PlaceFailed, EISDIR);
     // Every later step names the output relative to this folder, so the
     // folder cannot be swapped for another under us.
-    UniqueFd folder(::open(QFile::encodeName(target.absolutePath()).constData(),
-                           O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd folder(
+        ::open(QFile::encodeName(target.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder)
         return failed(Outcome::FolderUnwritable, errno);
 
     struct stat existing {};
-    const bool exists =
-        ::fstatat(folder.get(), name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
+    const bool exists = ::fstatat(folder.get(), name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
     if (exists) {
         if (S_ISDIR(existing.st_mode))
             return failed(Outcome::PlaceFailed, EISDIR);

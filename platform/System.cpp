@@ -8,20 +8,11 @@ namespace {
 System *current = nullptr;
 }
 
-QString SysResult::why() const
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
+QString SysResult::why() const { return QString::fromLocal8Bit(std::strerror(error)); }
 
-QString System::stagingFolder()
-{
-    return cacheFolder() + QStringLiteral("/tmp");
-}
+QString System::stagingFolder() { return cacheFolder() + QStringLiteral("/tmp"); }
 
-QString System::dataFolder()
-{
-    return cacheFolder() + QStringLiteral("/data");
-}
+QString System::dataFolder() { return cacheFolder() + QStringLiteral("/data"); }
 
 System &os()
 {

@@ -18,10 +18,10 @@ struct SysResult {
 
 // How a child process ended. A wait that ends always means the process has gone.
 struct ProcessOutcome {
-    bool exitedNormally = false;   // false: ended by a signal
+    bool exitedNormally = false; // false: ended by a signal
     int exitCode = -1;
-    bool stopped = false;          // it was asked to stop before it ended by itself
-    QString lastErrorLine;         // last non-empty line the child printed
+    bool stopped = false;  // it was asked to stop before it ended by itself
+    QString lastErrorLine; // last non-empty line the child printed
 };
 
 class ChildProcess {
@@ -39,14 +39,14 @@ public:
 struct Delivery {
     enum class Outcome {
         Delivered,
-        NoResult,           // the staged result does not exist
-        EmptyResult,        // it exists and holds nothing
-        FolderUnwritable,   // the output's folder is missing or cannot be written
-        ReadOnlyOutput,     // the output exists without its owner's write bit
-        WriteFailed,        // the copy into the output's folder failed
-        PlaceFailed,        // the finished file could not be renamed over the output
-        ForeignOutput,      // the folder is sticky and the output another user's
-        Replaced,           // the output path names another file after the rename
+        NoResult,         // the staged result does not exist
+        EmptyResult,      // it exists and holds nothing
+        FolderUnwritable, // the output's folder is missing or cannot be written
+        ReadOnlyOutput,   // the output exists without its owner's write bit
+        WriteFailed,      // the copy into the output's folder failed
+        PlaceFailed,      // the finished file could not be renamed over the output
+        ForeignOutput,    // the folder is sticky and the output another user's
+        Replaced,         // the output path names another file after the rename
     };
     Outcome outcome = Outcome::Delivered;
     SysResult result;
@@ -61,7 +61,7 @@ public:
     // with the owner's permission bits of the source only.
     virtual SysResult copyFile(const QString &source, const QString &destination) = 0;
     virtual SysResult deleteFile(const QString &path) = 0;
-    virtual bool isPlainFile(const QString &path) = 0;   // regular, not dot-named
+    virtual bool isPlainFile(const QString &path) = 0; // regular, not dot-named
     virtual bool isFolder(const QString &path) = 0;
     // Makes the folder unless it is there (owner-only, missing parents too),
     // then checks that it is private to the user: a real folder, not a link,
@@ -85,12 +85,12 @@ public:
     // call and returns, so callers return right after it.
     virtual void endProgram() = 0;
 
-    virtual QString programFolder() = 0;   // the executable's folder, no trailing '/'
+    virtual QString programFolder() = 0; // the executable's folder, no trailing '/'
     // The program's own folder in the user's cache, which holds the two
     // working folders; no trailing '/'.
     virtual QString cacheFolder() = 0;
-    QString stagingFolder();   // the staged input and the transcoder's outputs
-    QString dataFolder();      // the transcoder copies, during a run
+    QString stagingFolder(); // the staged input and the transcoder's outputs
+    QString dataFolder();    // the transcoder copies, during a run
 };
 
 System &os();

@@ -10,7 +10,11 @@
 class UniqueFd {
 public:
     explicit UniqueFd(int fd = -1) : fd_(fd) {}
-    ~UniqueFd() { if (fd_ >= 0) ::close(fd_); }
+    ~UniqueFd()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
     UniqueFd(UniqueFd &&other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     UniqueFd &operator=(UniqueFd &&other) noexcept
     {

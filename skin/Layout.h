@@ -13,7 +13,7 @@
 namespace Layout {
 
 // Every pixel of exactly this colour is see-through and click-through.
-inline constexpr QRgb KeyColour = 0xffff00ff;   // RGB(255, 0, 255)
+inline constexpr QRgb KeyColour = 0xffff00ff; // RGB(255, 0, 255)
 
 // The skin picture, and its body inside the key-coloured margin, in pixels.
 inline constexpr QRect Picture(0, 0, 600, 490);

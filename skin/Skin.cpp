@@ -7,8 +7,7 @@ namespace {
 
 namespace Pictures = Layout::Pictures;
 
-template <size_t N>
-std::array<QPixmap, N> loadSet(QString (*name)(int))
+template <size_t N> std::array<QPixmap, N> loadSet(QString (*name)(int))
 {
     std::array<QPixmap, N> set;
     for (size_t i = 0; i < N; ++i)
@@ -23,8 +22,14 @@ QImage background()
     return QImage(Pictures::resource(Pictures::background())).convertToFormat(QImage::Format_RGB32);
 }
 
-std::array<QPixmap, Layout::ButtonCount> buttonHover() { return loadSet<Layout::ButtonCount>(Pictures::buttonHover); }
-std::array<QPixmap, Layout::ButtonCount> buttonPush() { return loadSet<Layout::ButtonCount>(Pictures::buttonPush); }
+std::array<QPixmap, Layout::ButtonCount> buttonHover()
+{
+    return loadSet<Layout::ButtonCount>(Pictures::buttonHover);
+}
+std::array<QPixmap, Layout::ButtonCount> buttonPush()
+{
+    return loadSet<Layout::ButtonCount>(Pictures::buttonPush);
+}
 std::array<QPixmap, Layout::MenuCount> menuHover() { return loadSet<Layout::MenuCount>(Pictures::menuHover); }
 std::array<QPixmap, Layout::MenuCount> menuPush() { return loadSet<Layout::MenuCount>(Pictures::menuPush); }
 

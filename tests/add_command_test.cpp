@@ -12,14 +12,12 @@
 
 namespace {
 
-const QStringList OpenFilters = {QStringLiteral("FLV Files(*.FLV) (*.flv)"),
-                                 QStringLiteral("All(*.*) (*)")};
-const QStringList SaveFilters = {
-    QStringLiteral("AVI Files(*.AVI) (*.avi)"),
-    QStringLiteral("WMV Files(*.wmv) - Zune/Pocket PC (*.wmv)"),
-    QStringLiteral("MOV Files(*.mov) - QuickTime (*.mov)"),
-    QStringLiteral("MP4 Files(*.mp4) - iPod/PSP/MP4 (*.mp4)"),
-    QStringLiteral("3GP Files(*.3gp) - Mobile Phone (*.3gp)")};
+const QStringList OpenFilters = {QStringLiteral("FLV Files(*.FLV) (*.flv)"), QStringLiteral("All(*.*) (*)")};
+const QStringList SaveFilters = {QStringLiteral("AVI Files(*.AVI) (*.avi)"),
+                                 QStringLiteral("WMV Files(*.wmv) - Zune/Pocket PC (*.wmv)"),
+                                 QStringLiteral("MOV Files(*.mov) - QuickTime (*.mov)"),
+                                 QStringLiteral("MP4 Files(*.mp4) - iPod/PSP/MP4 (*.mp4)"),
+                                 QStringLiteral("3GP Files(*.3gp) - Mobile Phone (*.3gp)")};
 
 class AddCommand : public ::testing::Test {
 protected:

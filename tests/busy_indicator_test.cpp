@@ -129,10 +129,9 @@ TEST_F(BusyIndicator, TheDarkCellStepsOnAcrossEntriesWithoutStartingAgain)
     // Each entry shorter than a tick: a timer restarted for each entry would never fire.
     for (int i = 0; i < 8; ++i)
         addEntry(source(QString("s%1.flv").arg(i), "SLEEP 250"), path(QString("o%1.avi").arg(i)));
-    std::vector<std::pair<int, QString>> ticks;   // dark cell, counter at the tick
-    QObject::connect(window.Timer1, &QTimer::timeout, [&] {
-        ticks.emplace_back(darkCell(window), window.lblFileNo->text());
-    });
+    std::vector<std::pair<int, QString>> ticks; // dark cell, counter at the tick
+    QObject::connect(window.Timer1, &QTimer::timeout,
+                     [&] { ticks.emplace_back(darkCell(window), window.lblFileNo->text()); });
 
     convert();
 

@@ -20,10 +20,7 @@
 namespace {
 
 // No such process at all: a zombie still answers kill(pid, 0).
-bool gone(pid_t pid)
-{
-    return ::kill(pid, 0) != 0 && errno == ESRCH;
-}
+bool gone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
 
 // The child's wait status, or -1 if it has not ended within ms.
 int waitFor(pid_t pid, int ms)
@@ -74,7 +71,7 @@ TEST_F(ChildLifetimeRules, AChildWhoseParentDiedBeforeTheTieEndsAtOnce)
             while (::getppid() == self)
                 ::usleep(1000);
             ChildLifetime::tieThisChild(self);
-            sleepForever();  // the program would run here, orphaned
+            sleepForever(); // the program would run here, orphaned
         }
         [[maybe_unused]] const ssize_t put = ::write(pipeEnds[1], &child, sizeof child);
         ::_exit(0);
@@ -148,7 +145,7 @@ TEST_F(ChildLifetimeRules, StopAndReapKillsWhatIgnoresTerminateAndLeavesStranger
     pid_t stranger = 0;
     ASSERT_EQ(::read(pipeEnds[0], &stranger, sizeof stranger), ssize_t(sizeof stranger));
     ::close(pipeEnds[0]);
-    QThread::msleep(50);  // the stubborn one has set its SIG_IGN
+    QThread::msleep(50); // the stubborn one has set its SIG_IGN
 
     const pid_t pids[] = {willing, stranger, stubborn};
     QElapsedTimer clock;
@@ -164,7 +161,7 @@ TEST_F(ChildLifetimeRules, StopAndReapKillsWhatIgnoresTerminateAndLeavesStranger
     killAndReap(stubborn);
     ::kill(stranger, SIGKILL);
     killAndReap(middle);
-    waitFor(stranger, 1000);  // ours once its parent has gone
+    waitFor(stranger, 1000); // ours once its parent has gone
 }
 
 } // namespace

@@ -122,7 +122,7 @@ TEST_F(ColourKeyX, KeyPixelsAreSeeThroughAndClickThroughOneStepOffIsNot)
     EXPECT_EQ(keyed.presses, 0);
     clickAt(origin + QPoint(45, 20));
     EXPECT_EQ(keyed.presses, 1);
-    clickAt(origin + QPoint(30, 20));   // the first pixel off the key
+    clickAt(origin + QPoint(30, 20)); // the first pixel off the key
     EXPECT_EQ(keyed.presses, 2);
     clickAt(origin + QPoint(75, 20));
     EXPECT_EQ(keyed.presses, 3);
@@ -142,7 +142,8 @@ TEST_F(ColourKeyX, MainWindowMarginLetsClicksThroughItsBodyTakesThem)
     const int y = picture.height() / 2;
     int edge = -1;
     for (int x = 0; x + 1 < picture.width(); ++x) {
-        if ((picture.pixel(x, y) & 0xffffff) == 0xff00ff && (picture.pixel(x + 1, y) & 0xffffff) != 0xff00ff) {
+        if ((picture.pixel(x, y) & 0xffffff) == 0xff00ff
+            && (picture.pixel(x + 1, y) & 0xffffff) != 0xff00ff) {
             edge = x;
             break;
         }

@@ -101,12 +101,12 @@ TEST_F(Dialogs, ResultIsTheChosenPathWithinTheByteLimitOrEmpty)
         SCOPED_TRACE(c.what);
         QString initDir;
         scripted.fileAnswers = {c.chosen};
-        EXPECT_EQ(COMDLG::ShowSave(nullptr, QStringLiteral("Save as"), initDir,
-                                   QStringLiteral("A|*.a"), COMDLG::OFN_LONGNAMES),
+        EXPECT_EQ(COMDLG::ShowSave(nullptr, QStringLiteral("Save as"), initDir, QStringLiteral("A|*.a"),
+                                   COMDLG::OFN_LONGNAMES),
                   c.expected);
         scripted.fileAnswers = {c.chosen};
-        EXPECT_EQ(COMDLG::ShowOpen(nullptr, QStringLiteral("Open"), initDir,
-                                   QStringLiteral("A|*.a"), COMDLG::OFN_LONGNAMES),
+        EXPECT_EQ(COMDLG::ShowOpen(nullptr, QStringLiteral("Open"), initDir, QStringLiteral("A|*.a"),
+                                   COMDLG::OFN_LONGNAMES),
                   c.expected);
     }
 }
@@ -154,10 +154,12 @@ void whenDialogOpens(const std::function<void(QFileDialog *)> &act)
 {
     QTimer::singleShot(0, [act] {
         QFileDialog *dialog = nullptr;
-        const bool open = QTest::qWaitFor([&] {
-            dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            return dialog != nullptr;
-        }, 5000);
+        const bool open = QTest::qWaitFor(
+            [&] {
+                dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                return dialog != nullptr;
+            },
+            5000);
         if (open)
             act(dialog);
         // A dialog the answer did not close would hold the test for ever.
@@ -205,8 +207,7 @@ TEST(RealFileDialog, ShowsTheFoldersFiltersAndHandsBackTheTypedPath)
     });
     QString initDir = folder.path();
     const QString chosen = COMDLG::ShowOpen(nullptr, QStringLiteral("Open"), initDir,
-                                            QStringLiteral("FLV Files(*.FLV)|*.flv|All(*.*)|*.*"),
-                                            0x200008);
+                                            QStringLiteral("FLV Files(*.FLV)|*.flv|All(*.*)|*.*"), 0x200008);
     EXPECT_EQ(title, QStringLiteral("Open"));
     EXPECT_EQ(directory, folder.path());
     EXPECT_EQ(filterTexts, (QStringList{"FLV Files(*.FLV)", "All(*.*)"}));
@@ -236,7 +237,6 @@ TEST(RealFileDialog, SaveTakesAnExistingFileWithoutAskingAndCancelGivesEmpty)
               QString());
 }
 
-
 const QString SaveFilter = QStringLiteral(
     "AVI Files(*.AVI)|*.avi|WMV Files(*.wmv) - Zune/Pocket PC|*.wmv|MOV Files(*.mov) - QuickTime|*.mov|"
     "All(*.*)|*.*");
@@ -249,7 +249,8 @@ QStringList filesUnderTheUsersFolders()
         const QString top = qEnvironmentVariable(variable);
         if (top.isEmpty())
             continue;
-        QDirIterator it(top, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        QDirIterator it(top, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
         while (it.hasNext())
             files << it.next();
     }
@@ -272,20 +273,20 @@ TEST(RealFileDialog, TypedNamesComeBackExactlyAndBareOnesGetTheChosenTypesExtens
 
     const struct {
         bool save;
-        int type;          // the "Files of type" entry chosen
-        QString typed;     // relative to the dialog's folder unless it starts with '/'
-        QString expected;  // relative to the dialog's folder
+        int type;         // the "Files of type" entry chosen
+        QString typed;    // relative to the dialog's folder unless it starts with '/'
+        QString expected; // relative to the dialog's folder
     } cases[] = {
-        {false, 0, quoted, quoted},   // an existing file with a quote opens
+        {false, 0, quoted, quoted}, // an existing file with a quote opens
         {true, 0, QStringLiteral("my \"clip.avi"), QStringLiteral("my \"clip.avi")},
         {true, 0, folder.path() + QStringLiteral("/\"a\" \"b\".wmv"), QStringLiteral("\"a\" \"b\".wmv")},
         {true, 0, QStringLiteral("  blanks  ü "), QStringLiteral("  blanks  ü .avi")},
         {true, 0, QStringLiteral("clip"), QStringLiteral("clip.avi")},
         {true, 2, QStringLiteral("clip"), QStringLiteral("clip.mov")},
         {true, 1, QStringLiteral("my \"clip"), QStringLiteral("my \"clip.wmv")},
-        {true, 1, QStringLiteral("clip.AVI"), QStringLiteral("clip.AVI")},   // has one: left alone
+        {true, 1, QStringLiteral("clip.AVI"), QStringLiteral("clip.AVI")}, // has one: left alone
         {true, 2, QStringLiteral("clip.tar"), QStringLiteral("clip.tar")},
-        {true, 3, QStringLiteral("clip"), QStringLiteral("clip")},           // "All": nothing to add
+        {true, 3, QStringLiteral("clip"), QStringLiteral("clip")}, // "All": nothing to add
         {true, 0, QStringLiteral("sub \"dir\"/x"), QStringLiteral("sub \"dir\"/x.avi")},
     };
     for (const auto &c : cases) {

@@ -148,8 +148,8 @@ TEST_F(CommandChannel, DigitAboveFiveRunsOnlyTheDispatchersFirstSteps)
 
 TEST_F(CommandChannel, NonDigitLastCharacterRunsNothingAndLeavesTheFlagSet)
 {
-    for (const QString &text : {QStringLiteral("ax"), QStringLiteral("b "), QStringLiteral("a\u0663"),
-                                QStringLiteral("")}) {
+    for (const QString &text :
+         {QStringLiteral("ax"), QStringLiteral("b "), QStringLiteral("a\u0663"), QStringLiteral("")}) {
         SCOPED_TRACE(text.toStdString());
         {
             const QSignalBlocker quiet(window.menuMsg);
@@ -177,7 +177,7 @@ TEST_F(CommandChannel, AboutShowsTheMakersAddressAndTouchesNothing)
 {
     pop.menuHelp_Click();
     scripted.shellOpened.clear();
-    window.CalledFromMenu = true;   // as a non-digit text left it
+    window.CalledFromMenu = true; // as a non-digit text left it
     const QString before = channel();
     const QString prefix = pop.MsgPrefix;
 

@@ -96,10 +96,7 @@ struct RunBench {
     }
 
     // What a run must never leave: staging files, transcoder copies.
-    QStringList leftovers()
-    {
-        return filesIn(sys.stagingFolder()) + filesIn(sys.dataFolder());
-    }
+    QStringList leftovers() { return filesIn(sys.stagingFolder()) + filesIn(sys.dataFolder()); }
 };
 
 TEST(CoreRun, EveryFailureKeepsTheOldOutputAndSaysWhatTheUserCanActOn)
@@ -109,43 +106,77 @@ TEST(CoreRun, EveryFailureKeepsTheOldOutputAndSaysWhatTheUserCanActOn)
     using Arrange = std::function<void(RunBench &, const QString &source, const QString &output)>;
     const struct Branch {
         const char *name;
-        QByteArray input;   // the fake's instructions
+        QByteArray input; // the fake's instructions
         std::vector<Fault> faults;
-        const char *reason;   // %1 the data folder, %2 the program folder
+        const char *reason; // %1 the data folder, %2 the program folder
         Arrange arrange;
     } branches[] = {
-        {"staging copy fails", "x", {{"copyFile", "tmpFile.flv", EIO}},
-         "the source could not be copied to the staging folder: Input/output error", {}},
-        {"source gone", "x", {}, "the source file does not exist",
+        {"staging copy fails",
+         "x",
+         {{"copyFile", "tmpFile.flv", EIO}},
+         "the source could not be copied to the staging folder: Input/output error",
+         {}},
+        {"source gone",
+         "x",
+         {},
+         "the source file does not exist",
          [](RunBench &, const QString &source, const QString &) { QFile::remove(source); }},
-        {"transcoder copy fails", "x", {{"copyFile", "conv.exe", ENOSPC}},
-         "the transcoder could not be copied to %1: No space left on device", {}},
-        {"transcoder missing", "x", {}, "the transcoder %2/conv.dll is missing",
+        {"transcoder copy fails",
+         "x",
+         {{"copyFile", "conv.exe", ENOSPC}},
+         "the transcoder could not be copied to %1: No space left on device",
+         {}},
+        {"transcoder missing",
+         "x",
+         {},
+         "the transcoder %2/conv.dll is missing",
          [](RunBench &bench, const QString &, const QString &) {
              QFile::remove(RunFiles::shippedTranscoder(bench.sys.programFolder(), 0));
          }},
-        {"start fails", "x", {{"startProcess", "conv.exe", ENOEXEC}},
-         "the transcoder could not be started", {}},
-        {"abnormal end", "CRASH\n0123456789", {},
-         "the transcoder ended abnormally: fake transcoder: stopped half-way", {}},
-        {"non-zero exit", "FAIL", {},
-         "the transcoder failed: fake transcoder: cannot encode this input", {}},
+        {"start fails",
+         "x",
+         {{"startProcess", "conv.exe", ENOEXEC}},
+         "the transcoder could not be started",
+         {}},
+        {"abnormal end",
+         "CRASH\n0123456789",
+         {},
+         "the transcoder ended abnormally: fake transcoder: stopped half-way",
+         {}},
+        {"non-zero exit", "FAIL", {}, "the transcoder failed: fake transcoder: cannot encode this input", {}},
         {"no output", "NOTHING", {}, "the transcoder wrote no output", {}},
         {"empty output", "EMPTY", {}, "the transcoder wrote an empty output", {}},
-        {"rename fails", "x", {{"renameAt", "tmpFile", EIO}},
-         "the result could not be put at the output path: Input/output error", {}},
-        {"exclusive create fails", "x", {crossDevice, {"openAt", "", EDQUOT}},
-         "the result could not be written to the output folder: Disk quota exceeded", {}},
-        {"copy fails part way", "x" + QByteArray(100000, 'y'),
+        {"rename fails",
+         "x",
+         {{"renameAt", "tmpFile", EIO}},
+         "the result could not be put at the output path: Input/output error",
+         {}},
+        {"exclusive create fails",
+         "x",
+         {crossDevice, {"openAt", "", EDQUOT}},
+         "the result could not be written to the output folder: Disk quota exceeded",
+         {}},
+        {"copy fails part way",
+         "x" + QByteArray(100000, 'y'),
          {crossDevice, {"copyChunk", "", ENOSPC, 4096}},
-         "the result could not be written to the output folder: No space left on device", {}},
-        {"rename of the copy fails", "x", {crossDevice, {"renameAt", ".out.avi.", EIO}},
-         "the result could not be put at the output path: Input/output error", {}},
-        {"read-only output", "x", {}, "the output file is read-only",
+         "the result could not be written to the output folder: No space left on device",
+         {}},
+        {"rename of the copy fails",
+         "x",
+         {crossDevice, {"renameAt", ".out.avi.", EIO}},
+         "the result could not be put at the output path: Input/output error",
+         {}},
+        {"read-only output",
+         "x",
+         {},
+         "the output file is read-only",
          [](RunBench &, const QString &, const QString &output) {
              ::chmod(QFile::encodeName(output).constData(), 0444);
          }},
-        {"interrupted by a signal", "SLEEP 60000", {}, "not converted: the run was interrupted",
+        {"interrupted by a signal",
+         "SLEEP 60000",
+         {},
+         "not converted: the run was interrupted",
          [](RunBench &bench, const QString &, const QString &) {
              EndingSignals::watch([&bench] { bench.run.interrupt(); });
              QTimer::singleShot(200, [] { ::raise(SIGTERM); });
@@ -168,10 +199,9 @@ TEST(CoreRun, EveryFailureKeepsTheOldOutputAndSaysWhatTheUserCanActOn)
         EXPECT_EQ(report.converted, 0);
         ASSERT_EQ(report.failures.size(), 1u);
         EXPECT_EQ(report.failures[0].outputPath, output);
-        EXPECT_EQ(report.failures[0].reason,
-                  QString::fromUtf8(branch.reason)
-                      .replace(QStringLiteral("%1"), bench.sys.dataFolder())
-                      .replace(QStringLiteral("%2"), bench.sys.programFolder()));
+        EXPECT_EQ(report.failures[0].reason, QString::fromUtf8(branch.reason)
+                                                 .replace(QStringLiteral("%1"), bench.sys.dataFolder())
+                                                 .replace(QStringLiteral("%2"), bench.sys.programFolder()));
         EXPECT_EQ(readFile(output), "the user's old file");
         EXPECT_EQ(modeOf(output), mode);
         EXPECT_EQ(filesIn(bench.work.path()).filter(QStringLiteral("out.avi")), QStringList{"out.avi"})
@@ -206,10 +236,7 @@ TEST(CoreRun, EntriesBeyondTheSixteenBitIndexAreReportedNotConverted)
 
 namespace {
 
-bool isRoot()
-{
-    return ::geteuid() == 0;
-}
+bool isRoot() { return ::geteuid() == 0; }
 
 void makeLink(const QString &target, const QString &link)
 {
@@ -233,42 +260,56 @@ TEST(CoreRun, WorkingFoldersNotPrivateToTheUserAreNotUsed)
     using Arrange = std::function<QString(RunBench &, const QString &elsewhere)>;
     const struct Case {
         const char *name;
-        Arrange arrange;   // returns the reason expected
+        Arrange arrange; // returns the reason expected
         bool needsRoot;
     } cases[] = {
-        {"cache folder a link", [](RunBench &b, const QString &elsewhere) {
+        {"cache folder a link",
+         [](RunBench &b, const QString &elsewhere) {
              makeLink(elsewhere, b.sys.cacheFolder());
              return b.sys.cacheFolder() + " is not private to you: it is a symbolic link";
-         }, false},
-        {"staging folder a link", [](RunBench &b, const QString &elsewhere) {
+         },
+         false},
+        {"staging folder a link",
+         [](RunBench &b, const QString &elsewhere) {
              makeLink(elsewhere + "/tmp", b.sys.stagingFolder());
              return b.sys.stagingFolder() + " is not private to you: it is a symbolic link";
-         }, false},
-        {"data folder a link", [](RunBench &b, const QString &elsewhere) {
+         },
+         false},
+        {"data folder a link",
+         [](RunBench &b, const QString &elsewhere) {
              makeLink(elsewhere + "/data", b.sys.dataFolder());
              return b.sys.dataFolder() + " is not private to you: it is a symbolic link";
-         }, false},
-        {"data folder open to all", [](RunBench &b, const QString &) {
+         },
+         false},
+        {"data folder open to all",
+         [](RunBench &b, const QString &) {
              setMode(b.sys.dataFolder(), 0777);
              return b.sys.dataFolder() + " is not private to you: others may read or write it (mode 0777)";
-         }, false},
-        {"cache folder readable by all", [](RunBench &b, const QString &) {
+         },
+         false},
+        {"cache folder readable by all",
+         [](RunBench &b, const QString &) {
              setMode(b.sys.cacheFolder(), 0755);
              return b.sys.cacheFolder() + " is not private to you: others may read or write it (mode 0755)";
-         }, false},
-        {"staging folder a plain file", [](RunBench &b, const QString &) {
+         },
+         false},
+        {"staging folder a plain file",
+         [](RunBench &b, const QString &) {
              QDir(b.sys.stagingFolder()).removeRecursively();
              writeFile(b.sys.stagingFolder(), "a file");
              return b.sys.stagingFolder() + " is not private to you: it is not a folder";
-         }, false},
-        {"data folder another account's", [](RunBench &b, const QString &) {
+         },
+         false},
+        {"data folder another account's",
+         [](RunBench &b, const QString &) {
              // As that account would leave it: open to all, a link at the copy's name.
              makeLink(b.path("victim"), b.sys.dataFolder() + "/conv.exe");
              setMode(b.sys.dataFolder(), 0777);
              ::lchown(QFile::encodeName(b.sys.dataFolder() + "/conv.exe").constData(), 65534, 65534);
              ::chown(QFile::encodeName(b.sys.dataFolder()).constData(), 65534, 65534);
              return b.sys.dataFolder() + " is not private to you: it belongs to another user";
-         }, true},
+         },
+         true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

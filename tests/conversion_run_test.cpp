@@ -1,9 +1,9 @@
 // Conversion runs with a fake transcoder: what is started, what is
 // delivered, what the user is told, and what is left behind.
 
-#include "jobs/core/RunReport.h"
 #include "jobs/BusyCell.h"
 #include "jobs/SettingsPanel.h"
+#include "jobs/core/RunReport.h"
 #include "platform/EndingSignals.h"
 #include "tools/fake_run.h"
 #include "window/ImageArea.h"
@@ -97,8 +97,7 @@ protected:
             now.listHidden = window.LV->isHidden();
             now.convertingShown = !window.lblConverting->isHidden();
             now.cellsShown = !window.SP[0]->isHidden() && !window.SP[9]->isHidden();
-            if (seen.empty() || seen.back().counter != now.counter
-                || seen.back().holder != now.holder)
+            if (seen.empty() || seen.back().counter != now.counter || seen.back().holder != now.holder)
                 seen.push_back(now);
         });
         watch.start();
@@ -171,9 +170,9 @@ TEST_F(ConversionRun, TheTranscoderIsStartedByExactPathWithOneArgumentPerSetting
     expectComplete();
     const std::vector<QStringList> started = calls();
     ASSERT_EQ(started.size(), 1u);
-    EXPECT_EQ(started[0], QStringList({scripted.cacheFolder() + "/data/conv.exe", "-i", staging() + "/tmpFile.flv",
-                                       "-r", "", "-y", "-s", "320x240 /tmp/extra.avi",
-                                       staging() + "/tmpFile.avi"}));
+    EXPECT_EQ(started[0],
+              QStringList({scripted.cacheFolder() + "/data/conv.exe", "-i", staging() + "/tmpFile.flv", "-r",
+                           "", "-y", "-s", "320x240 /tmp/extra.avi", staging() + "/tmpFile.avi"}));
     EXPECT_EQ(read(path("a.avi")), "clip");
 }
 
@@ -189,8 +188,8 @@ TEST_F(ConversionRun, AnEntryWithoutAFormatEndsTheRunThere)
     EXPECT_FALSE(QFile::exists(path("b.mpg")));
     EXPECT_FALSE(QFile::exists(path("c.avi")));
     EXPECT_EQ(calls().size(), 1u);
-    expectWarning("1 of 3 file(s) converted.\n\n" + path("b.mpg") + ": no output format\n"
-                  + path("c.avi") + ": not converted: the run ended before it");
+    expectWarning("1 of 3 file(s) converted.\n\n" + path("b.mpg") + ": no output format\n" + path("c.avi")
+                  + ": not converted: the run ended before it");
     expectIdle();
     EXPECT_EQ(window.lblFileNo->text(), QStringLiteral("2 file(s) left"));
 }
@@ -208,8 +207,7 @@ TEST_F(ConversionRun, AMissingTranscoderEndsTheRunAndTheNextRunStartsWithItsOwnL
     EXPECT_FALSE(QFile::exists(path("a.avi")));
     EXPECT_FALSE(QFile::exists(path("x.wmv")));
     expectWarning("1 of 3 file(s) converted.\n\n" + path("a.avi") + ": the transcoder " + program()
-                  + "/conv.dll is missing\n"
-                  + path("x.wmv") + ": not converted: the run ended before it");
+                  + "/conv.dll is missing\n" + path("x.wmv") + ": not converted: the run ended before it");
     expectIdle();
     ASSERT_EQ(calls().size(), 1u);
 
@@ -240,8 +238,7 @@ TEST_F(ConversionRun, ASourceGoneBeforeTheRunFailsOnlyItsEntry)
     EXPECT_EQ(read(path("gone.avi")), "kept");
     EXPECT_EQ(read(path("b.avi")), "second");
     ASSERT_EQ(calls().size(), 1u) << "no transcoder for an entry that could not be staged";
-    expectWarning("1 of 2 file(s) converted.\n\n" + path("gone.avi")
-                  + ": the source file does not exist");
+    expectWarning("1 of 2 file(s) converted.\n\n" + path("gone.avi") + ": the source file does not exist");
 }
 
 TEST_F(ConversionRun, AnOutputFolderThatDoesNotExistFailsOnlyItsEntry)
@@ -322,7 +319,8 @@ TEST_F(ConversionRun, AskedToEndMidRunItStopsCleanlyAndThenEndsTheProgram)
         std::function<void(frmMain &)> askToEnd;
     } ways[] = {
         {"the window manager's close", [](frmMain &window) { window.close(); }},
-        {"an ending signal", [](frmMain &window) {
+        {"an ending signal",
+         [](frmMain &window) {
              EndingSignals::watch([&window] { window.EndProgram(); });
              ::raise(SIGTERM);
          }},

@@ -44,7 +44,7 @@ protected:
 TEST_F(Dispatcher, ToolStripReleaseLeavesOnlyTheReleasedButtonInItsHoverLook)
 {
     const int pumped = scripted.doEventsCalls;
-    window.imgButton_MouseUp(4, 2, 0, 0, 0);   // right button: the button is not looked at
+    window.imgButton_MouseUp(4, 2, 0, 0, 0); // right button: the button is not looked at
     EXPECT_EQ(picturedButtons(), 1);
     EXPECT_EQ(window.imgButton[4]->picture().cacheKey(), window.imgButtonData[4].cacheKey());
     EXPECT_FALSE(window.CalledFromMenu);
@@ -85,7 +85,7 @@ TEST_F(Dispatcher, NumbersOutsideTheCommandsRunOnlyTheFirstSteps)
 TEST_F(Dispatcher, HelpOpensTheHelpFileBesideTheProgramAndReportsNothing)
 {
     window.picSetting->show();
-    scripted.shellResult = false;   // no help.chm, or the shell failed
+    scripted.shellResult = false; // no help.chm, or the shell failed
     window.imgButton_MouseUp(4, 1, 0, 0, 0);
     ASSERT_EQ(scripted.shellOpened.size(), 1u);
     EXPECT_EQ(scripted.shellOpened.front(), scripted.programFolder() + QStringLiteral("/help.chm"));
@@ -102,14 +102,22 @@ TEST_F(Dispatcher, EachNumberReachesItsCommand)
         std::function<bool()> ran;
     };
     const Case cases[] = {
-        {0, "Add", [&] { return scripted.fileDialogs.size() == 1
-                                && scripted.fileDialogs[0].title == QStringLiteral("Open"); }},
-        {1, "Remove", [&] { return scripted.popups.size() == 1
-                                   && scripted.popups[0].items
-                                          == QStringList{"Remove Selected", "Remove All"}; }},
-        {2, "Convert", [&] { return scripted.messages.size() == 1
-                                    && scripted.messages[0].text
-                                           == QStringLiteral("Please click Add Button to add a FLV file"); }},
+        {0, "Add",
+         [&] {
+             return scripted.fileDialogs.size() == 1
+                    && scripted.fileDialogs[0].title == QStringLiteral("Open");
+         }},
+        {1, "Remove",
+         [&] {
+             return scripted.popups.size() == 1
+                    && scripted.popups[0].items == QStringList{"Remove Selected", "Remove All"};
+         }},
+        {2, "Convert",
+         [&] {
+             return scripted.messages.size() == 1
+                    && scripted.messages[0].text
+                           == QStringLiteral("Please click Add Button to add a FLV file");
+         }},
         {3, "Settings", [&] { return !window.picSetting->isHidden(); }},
         {4, "Help", [&] { return scripted.shellOpened.size() == 1; }},
         {5, "Exit", [&] { return scripted.endProgramCalls == 1; }},
@@ -121,7 +129,7 @@ TEST_F(Dispatcher, EachNumberReachesItsCommand)
         scripted.popups.clear();
         scripted.shellOpened.clear();
         scripted.endProgramCalls = 0;
-        scripted.messageAnswers = {MsgAnswer::Ok, MsgAnswer::Ok};   // "File is not exist" after Add
+        scripted.messageAnswers = {MsgAnswer::Ok, MsgAnswer::Ok}; // "File is not exist" after Add
         window.picSetting->hide();
         window.imgButton_MouseUp(c.index, 1, 0, 0, 0);
         EXPECT_TRUE(c.ran());

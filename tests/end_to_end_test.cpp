@@ -93,17 +93,16 @@ protected:
         }
         ASSERT_TRUE(window.Form_Load());
         for (const char *name : {"conv.dll", "conv1.dll"})
-            ASSERT_TRUE(FileCopy::copyReplacing(build + '/' + name,
-                                                scripted.programFolder() + '/' + name));
+            ASSERT_TRUE(FileCopy::copyReplacing(build + '/' + name, scripted.programFolder() + '/' + name));
 
         // Five seconds of moving picture and a tone, as a Flash video.
         source = work.path() + "/my clip.flv";
         QProcess ffmpeg;
         ffmpeg.setStandardInputFile(QProcess::nullDevice());
-        ffmpeg.start("ffmpeg", {"-nostdin", "-hide_banner", "-loglevel", "error", "-f", "lavfi",
-                                "-i", "testsrc=size=320x240:rate=25:duration=5", "-f", "lavfi",
-                                "-i", "sine=frequency=440:sample_rate=44100:duration=5",
-                                "-c:v", "flv", "-c:a", "libmp3lame", "-ar", "44100", source});
+        ffmpeg.start("ffmpeg", {"-nostdin", "-hide_banner", "-loglevel", "error", "-f", "lavfi", "-i",
+                                "testsrc=size=320x240:rate=25:duration=5", "-f", "lavfi", "-i",
+                                "sine=frequency=440:sample_rate=44100:duration=5", "-c:v", "flv", "-c:a",
+                                "libmp3lame", "-ar", "44100", source});
         ASSERT_TRUE(ffmpeg.waitForFinished(120000));
         ASSERT_EQ(ffmpeg.exitCode(), 0) << ffmpeg.readAllStandardError().constData();
     }
@@ -136,8 +135,8 @@ TEST_F(EndToEnd, FiveFormatsFromOneFlvThroughTheWindow)
 
     const struct {
         const char *file;
-        const char *format;   // ffprobe's container name (part of it)
-        const char *brand;    // the ISO file's brand, where there is one
+        const char *format; // ffprobe's container name (part of it)
+        const char *brand;  // the ISO file's brand, where there is one
         QStringList videoCodecs;
         const char *audioCodec;
         int width, height;

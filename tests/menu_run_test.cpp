@@ -34,7 +34,7 @@ TEST_F(MenuRun, StartConvertingRunsEveryEntryBeforeThePressHandlerReturns)
     QTimer watcher;
     watcher.setInterval(50);
     QObject::connect(&watcher, &QTimer::timeout, [&] {
-        if (!window.isEnabled()) {   // the transcoder runs
+        if (!window.isEnabled()) { // the transcoder runs
             ++ticksWhileWaiting;
             pushedWhileWaiting = pushedWhileWaiting && titlePushed() && !pressReturned;
         }
@@ -42,8 +42,8 @@ TEST_F(MenuRun, StartConvertingRunsEveryEntryBeforeThePressHandlerReturns)
     watcher.start();
     bool completeWhilePressed = false;
     scripted.duringMessageBox = [&](const MessageBoxRequest &box) {
-        completeWhilePressed = box.text == QStringLiteral("Converting Complete.") && titlePushed()
-                               && !pressReturned;
+        completeWhilePressed =
+            box.text == QStringLiteral("Converting Complete.") && titlePushed() && !pressReturned;
     };
     scripted.menuChoices = {QStringLiteral("Start Converting(C)")};
 

@@ -56,14 +56,22 @@ TEST(MenuTree, MenusHoldTheirItemsInOrder)
         }
         EXPECT_EQ(keys, m.accessKeys);
     }
-    const QAction *const named[] = {pop.menuAdd, pop.menuRemove, pop.menuS, pop.menuExit,
-                                    pop.menuConverter, pop.menuSetting, pop.menuHelp, pop.menuSS,
-                                    pop.menuA, pop.menuRS, pop.Remnoveall};
+    const QAction *const named[] = {pop.menuAdd,       pop.menuRemove,  pop.menuS,     pop.menuExit,
+                                    pop.menuConverter, pop.menuSetting, pop.menuHelp,  pop.menuSS,
+                                    pop.menuA,         pop.menuRS,      pop.Remnoveall};
     const QList<QAction *> file = pop.menuFile->actions(), about = pop.menuAbout->actions(),
                            remove = pop.remove->actions();
-    const QAction *const inOrder[] = {file[0], file[1], file[2], file[3],
-                                      pop.menuTools->actions()[0], pop.menuSettings->actions()[0],
-                                      about[0], about[1], about[2], remove[0], remove[1]};
+    const QAction *const inOrder[] = {file[0],
+                                      file[1],
+                                      file[2],
+                                      file[3],
+                                      pop.menuTools->actions()[0],
+                                      pop.menuSettings->actions()[0],
+                                      about[0],
+                                      about[1],
+                                      about[2],
+                                      remove[0],
+                                      remove[1]};
     for (size_t i = 0; i < std::size(named); ++i)
         EXPECT_EQ(named[i], inOrder[i]) << i;
     EXPECT_EQ(&frmPopInstance(), &pop) << "one menu window";
@@ -139,7 +147,7 @@ TEST_F(MenusDriveCommands, EveryOtherItemReachesItsCommand)
     EXPECT_FALSE(window.picSetting->isHidden());
     window.imgMenu_MouseDown(3, 1, 0, 0, 0);
     EXPECT_EQ(scripted.shellOpened.size(), 1u);
-    const size_t before = scripted.messages.size();   // Add's own, for the cancelled source
+    const size_t before = scripted.messages.size(); // Add's own, for the cancelled source
     window.imgMenu_MouseDown(3, 1, 0, 0, 0);
     ASSERT_EQ(scripted.messages.size(), before + 1);
     EXPECT_EQ(scripted.messages.back().title, QStringLiteral("About"));
@@ -158,7 +166,7 @@ TEST_F(MenusDriveCommands, ClosingAMenuWithoutAChoiceSendsNothing)
 // Pops up real menus and plays the user's keys into each of them in turn.
 class KeyedMenus : public ScriptedPlatform {
 public:
-    std::deque<std::vector<int>> keys;   // per popup; none: Escape
+    std::deque<std::vector<int>> keys; // per popup; none: Escape
     std::vector<QPoint> openedAt;
 
     void popupMenu(QMenu *menu, const QPoint &globalPos) override

@@ -68,7 +68,7 @@ TEST_F(RealMenus, RightOrMiddleClicksOnAnyItemOfEveryMenuChooseNothingAndLeaveIt
             for (QAction *item : menu->actions()) {
                 if (item->isSeparator())
                     continue;
-                for (int button : {3, 2}) {   // xdotool's right and middle
+                for (int button : {3, 2}) { // xdotool's right and middle
                     clickItem(menu, item, button);
                     stayedOpen = stayedOpen && menu->isVisible();
                 }

@@ -73,7 +73,8 @@ TEST(ProcessRunner, AStopEndsEvenAChildThatIgnoresTerminate)
 {
     QTemporaryDir dir;
     const QString pidFile = dir.path() + "/pid";
-    auto child = ProcessRunner::start("/bin/sh", {"-c", "trap '' TERM; echo $$ > " + pidFile + "; exec sleep 60"});
+    auto child =
+        ProcessRunner::start("/bin/sh", {"-c", "trap '' TERM; echo $$ > " + pidFile + "; exec sleep 60"});
     ASSERT_TRUE(child);
     const qint64 pid = readPid(pidFile, 10000);
     ASSERT_GT(pid, 0);

@@ -76,7 +76,7 @@ TEST_F(RemoveEntries, RemoveCommandHidesThePanelAndPopsTheMenuAtThePointer)
     addRows(2);
     window.picSetting->show();
     scripted.pointer = QPoint(517, 333);
-    window.imgButton_MouseUp(1, 1, 0, 0, 0);   // closed without a choice
+    window.imgButton_MouseUp(1, 1, 0, 0, 0); // closed without a choice
     ASSERT_EQ(scripted.popups.size(), 1u);
     EXPECT_EQ(scripted.popups[0].menuTitle, QStringLiteral("Remove"));
     EXPECT_EQ(scripted.popups[0].globalPos, QPoint(517, 333));
@@ -110,7 +110,7 @@ TEST_F(RemoveEntries, RemoveSelectedRemovesExactlyTheSelectedRowWithoutAsking)
 
 TEST_F(RemoveEntries, RemoveSelectedWithNothingToRemoveDoesNothing)
 {
-    pop.menuRS_Click();   // empty list
+    pop.menuRS_Click(); // empty list
     EXPECT_EQ(window.LV->RowCount(), 0);
     addRows(3);
     window.LV->clearSelection();

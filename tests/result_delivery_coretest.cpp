@@ -76,7 +76,8 @@ TEST_F(Delivering, NeverWritesThroughALinkPlantedWhereItsOwnFileGoes)
     // tries has a link to someone else's file in its place.
     sys.faults = {{"renameAt", "tmpFile", EXDEV}};
     ASSERT_EQ(::symlink(QFile::encodeName(victim).constData(),
-                        QFile::encodeName(outputs.path() + "/.planted").constData()), 0);
+                        QFile::encodeName(outputs.path() + "/.planted").constData()),
+              0);
     QByteArrayList names = {".planted", ".fresh"};
     sys.temporaryName = [&names](const QByteArray &) { return names.takeFirst(); };
 

@@ -25,7 +25,7 @@ const QStringList Sizes = {"128x96",  "160x120", "176x144", "320x180", "320x240"
                            "640x272", "480x480", "640x360", "640x480", "720x306", "720x320"};
 const QStringList Mp4Sizes = {"320x240", "352x288", "640x272", "480x480",
                               "640x360", "640x480", "720x306", "720x320"};
-const QStringList VideoRates = {"40",  "80",  "120", "128", "256", "384", "512",
+const QStringList VideoRates = {"40",  "80",  "120", "128", "256", "384",  "512",
                                 "600", "640", "768", "800", "900", "1000", "1500"};
 const QStringList AudioRates = {"4.75k", "5.15k", "5.9k", "6.7k", "7.4k", "7.95k", "10.2k", "12.2k"};
 
@@ -37,12 +37,10 @@ struct Expected {
 
 // In the order the defaults are written.
 const std::vector<Expected> Settings = {
-    {"cmbFPSAVI", Rates, "25.0"},       {"cmbSizeAVI", Sizes, "320x240"},
-    {"cmbFPSWMV", Rates, "25.0"},       {"cmbSizeWMV", Sizes, "320x240"},
-    {"cmbSizeMOV", Sizes, "320x240"},   {"cmbVBRMP4", VideoRates, "512"},
-    {"cmbFPSMP4", Rates, "25.0"},       {"cmbSizeMP4", Mp4Sizes, "480x480"},
-    {"cmbVBR3GP", VideoRates, "120"},   {"cmbFPS3GP", Rates, "14.985"},
-    {"cmbSize3GP", Sizes, "176x144"},   {"cmbAB3GP", AudioRates, "4.75k"},
+    {"cmbFPSAVI", Rates, "25.0"},     {"cmbSizeAVI", Sizes, "320x240"},    {"cmbFPSWMV", Rates, "25.0"},
+    {"cmbSizeWMV", Sizes, "320x240"}, {"cmbSizeMOV", Sizes, "320x240"},    {"cmbVBRMP4", VideoRates, "512"},
+    {"cmbFPSMP4", Rates, "25.0"},     {"cmbSizeMP4", Mp4Sizes, "480x480"}, {"cmbVBR3GP", VideoRates, "120"},
+    {"cmbFPS3GP", Rates, "14.985"},   {"cmbSize3GP", Sizes, "176x144"},    {"cmbAB3GP", AudioRates, "4.75k"},
 };
 
 QComboBox *box(SettingsPanel *panel, const char *name)
@@ -127,8 +125,10 @@ TEST_F(SettingsPanelTest, ResetWritesTheTwelveInTableOrderAndLeavesLooksAlone)
     QStringList order;
     for (const Expected &e : Settings) {
         QComboBox *b = box(panel, e.box);
-        QObject::connect(b, &QComboBox::editTextChanged, panel,
-                         [&order, b] { if (!order.contains(b->objectName())) order << b->objectName(); });
+        QObject::connect(b, &QComboBox::editTextChanged, panel, [&order, b] {
+            if (!order.contains(b->objectName()))
+                order << b->objectName();
+        });
     }
     panel->lblDefault->setTextColour(QColor(0, 0, 255));
     panel->ResetSettings();
@@ -204,7 +204,7 @@ TEST_F(SettingsPanelTest, TypedTextIsTheSettingUnvalidatedAndNeverAddsItems)
 
 struct Place {
     const char *name;
-    const char *caption;   // nullptr for a box
+    const char *caption; // nullptr for a box
     int left, top, width, height;
     enum Font { Title, Plain, Link } font;
 };
@@ -254,7 +254,7 @@ TEST_F(SettingsPanelTest, ControlsStandWhereTheLayoutPutsThemInItsFonts)
     EXPECT_GT(siblings.indexOf(panel), siblings.indexOf(static_cast<QObject *>(window->LV)));
 
     const QList<QWidget *> children = panel->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-    EXPECT_EQ(children.size(), 32);   // twelve boxes, seventeen captions, three links
+    EXPECT_EQ(children.size(), 32); // twelve boxes, seventeen captions, three links
     for (const Place &p : Layout) {
         SCOPED_TRACE(p.name);
         auto *w = panel->findChild<QWidget *>(QString::fromLatin1(p.name), Qt::FindDirectChildrenOnly);
@@ -262,7 +262,7 @@ TEST_F(SettingsPanelTest, ControlsStandWhereTheLayoutPutsThemInItsFonts)
         EXPECT_EQ(w->geometry(), QRect(twips(p.left), twips(p.top), twips(p.width), twips(p.height)));
         const QFont f = w->font();
         EXPECT_EQ(f.family(), "Tahoma");
-        EXPECT_EQ(f.pixelSize(), 12);   // 9 pt at 15 twips a pixel
+        EXPECT_EQ(f.pixelSize(), 12); // 9 pt at 15 twips a pixel
         EXPECT_EQ(f.bold(), p.font != Place::Plain);
         EXPECT_EQ(f.underline(), p.font == Place::Link);
         EXPECT_EQ(QFontInfo(f).bold(), p.font != Place::Plain);

@@ -34,8 +34,8 @@ std::set<std::pair<int, int>> expectedKeyPixels()
                 key.insert({x, y});
     // Body corners (4,4), (593,4), (4,483), (593,483): two pixels of the
     // outermost row, one of the next.
-    for (auto [cx, cy, dx, dy] : {std::array<int, 4>{4, 4, 1, 1}, {593, 4, -1, 1}, {4, 483, 1, -1},
-                                  {593, 483, -1, -1}}) {
+    for (auto [cx, cy, dx, dy] :
+         {std::array<int, 4>{4, 4, 1, 1}, {593, 4, -1, 1}, {4, 483, 1, -1}, {593, 483, -1, -1}}) {
         key.insert({cx, cy});
         key.insert({cx + dx, cy});
         key.insert({cx, cy + dy});
@@ -54,7 +54,8 @@ void expectKeyExactly(const QImage &image)
             const bool isKey = (image.pixel(x, y) & 0xffffff) == 0xff00ff;
             const bool shouldBe = expected.count({x, y}) > 0;
             if (isKey != shouldBe && ++wrong <= 10)
-                ADD_FAILURE() << "pixel (" << x << "," << y << ") is " << (isKey ? "" : "not ") << "key-coloured";
+                ADD_FAILURE() << "pixel (" << x << "," << y << ") is " << (isKey ? "" : "not ")
+                              << "key-coloured";
         }
     }
     EXPECT_EQ(wrong, 0);
@@ -76,12 +77,13 @@ TEST(SkinPicture, IsAnUncompressed24BitWindowsBitmapOf600By490)
     const QByteArray bytes = file.readAll();
     ASSERT_GE(bytes.size(), 54);
     EXPECT_EQ(bytes.left(2), QByteArray("BM"));
-    EXPECT_EQ(readLE(bytes, 14, 4), 40u);                        // BITMAPINFOHEADER
+    EXPECT_EQ(readLE(bytes, 14, 4), 40u); // BITMAPINFOHEADER
     EXPECT_EQ(readLE(bytes, 18, 4), 600u);
-    EXPECT_EQ(qint32(readLE(bytes, 22, 4)) < 0 ? -qint32(readLE(bytes, 22, 4)) : qint32(readLE(bytes, 22, 4)), 490);
-    EXPECT_EQ(readLE(bytes, 28, 2), 24u);                        // bits per pixel
-    EXPECT_EQ(readLE(bytes, 30, 4), 0u);                         // BI_RGB: uncompressed
-    EXPECT_EQ(bytes.size(), 54 + 600 * 3 * 490);                 // rows of 1800 bytes, no padding needed
+    EXPECT_EQ(qint32(readLE(bytes, 22, 4)) < 0 ? -qint32(readLE(bytes, 22, 4)) : qint32(readLE(bytes, 22, 4)),
+              490);
+    EXPECT_EQ(readLE(bytes, 28, 2), 24u);        // bits per pixel
+    EXPECT_EQ(readLE(bytes, 30, 4), 0u);         // BI_RGB: uncompressed
+    EXPECT_EQ(bytes.size(), 54 + 600 * 3 * 490); // rows of 1800 bytes, no padding needed
 }
 
 TEST(StorePictures, AreJpegImagesOfTheirElementsExactSize)
@@ -104,7 +106,7 @@ TEST(StorePictures, AreJpegImagesOfTheirElementsExactSize)
         SCOPED_TRACE(c.name.toStdString());
         QFile file(QStringLiteral(":/skin/") + c.name);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.read(3), QByteArray("\xff\xd8\xff"));   // JPEG start of image
+        EXPECT_EQ(file.read(3), QByteArray("\xff\xd8\xff")); // JPEG start of image
         file.close();
         QImageReader reader(QStringLiteral(":/skin/") + c.name);
         EXPECT_EQ(reader.format(), QByteArray("jpeg"));
@@ -176,7 +178,7 @@ TEST(HandCursor, IsA32By32MonochromeHandWithItsHotSpotAtTheFingertip)
     // The mask's drawn pixels are the picture's opaque ones.
     const QImage mask = cursor.mask().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(mask.pixel(6, 0) & 0xffffff, 0u);          // bit set: drawn
-    EXPECT_EQ(mask.pixel(31, 31) & 0xffffff, 0xffffffu);  // clear: see-through
+    EXPECT_EQ(mask.pixel(31, 31) & 0xffffff, 0xffffffu); // clear: see-through
 }
 
 TEST(HelpFile, IsACompiledHtmlHelpFileWithThePages)
@@ -194,7 +196,7 @@ TEST(HelpFile, IsACompiledHtmlHelpFileWithThePages)
     list.start(chmls, {QStringLiteral("-n"), QStringLiteral("list"), chm});
     ASSERT_TRUE(list.waitForFinished(10000));
     const QString names = QString::fromLocal8Bit(list.readAllStandardOutput());
-    for (const char *page : {"/index.html", "/adding.html", "/settings.html", "/converting.html", "/removing.html",
-                             "/toc.hhc", "/index.hhk"})
+    for (const char *page : {"/index.html", "/adding.html", "/settings.html", "/converting.html",
+                             "/removing.html", "/toc.hhc", "/index.hhk"})
         EXPECT_TRUE(names.contains(QLatin1String(page))) << page;
 }

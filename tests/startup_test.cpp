@@ -57,9 +57,9 @@ TEST(FormLoad, LeavesTheWindowReadyAndThePanelHiddenWithTheDefaults)
     ASSERT_TRUE(window.Form_Load());
     EXPECT_EQ(scripted.endProgramCalls, 0);
     EXPECT_TRUE(scripted.messages.empty());
-    EXPECT_FALSE(window.isVisible());   // showing is the caller's, after the load
+    EXPECT_FALSE(window.isVisible()); // showing is the caller's, after the load
     EXPECT_EQ(window.HelpFile, scripted.programFolder() + "/help.chm");
-    EXPECT_FALSE(QFileInfo::exists(window.HelpFile));   // set all the same
+    EXPECT_FALSE(QFileInfo::exists(window.HelpFile)); // set all the same
     EXPECT_EQ(window.TransparentKey, qRgb(255, 0, 255));
     EXPECT_EQ(window.BusyStep, 0);
     EXPECT_FALSE(window.CalledFromMenu);
@@ -185,8 +185,9 @@ TEST(RealPlatform, PrivateFoldersAreMadeOwnerOnlyAndOthersAreRefusedWithAReason)
     ASSERT_EQ(::chmod(QFile::encodeName(r + "/searchable").constData(), 0711), 0);
     ASSERT_TRUE(QDir().mkdir(r + "/private"));
     ASSERT_EQ(::chmod(QFile::encodeName(r + "/private").constData(), 0700), 0);
-    ASSERT_EQ(::symlink(QFile::encodeName(r + "/private").constData(),
-                        QFile::encodeName(r + "/link").constData()), 0);
+    ASSERT_EQ(
+        ::symlink(QFile::encodeName(r + "/private").constData(), QFile::encodeName(r + "/link").constData()),
+        0);
     ASSERT_TRUE(writeFile(r + "/file"));
     const bool root_ = ::geteuid() == 0;
     if (root_) {
@@ -196,7 +197,7 @@ TEST(RealPlatform, PrivateFoldersAreMadeOwnerOnlyAndOthersAreRefusedWithAReason)
     }
     const struct {
         QString folder;
-        QString problem;   // empty: private
+        QString problem; // empty: private
     } cases[] = {
         {r + "/a/b/c", ""},
         {r + "/private", ""},
@@ -254,7 +255,7 @@ TEST_F(InstanceLock, HeldByThisProcessAloneAndFreedWithItsHolder)
         EXPECT_FALSE(first.previousInstanceRunning());
         EXPECT_TRUE(QFileInfo::exists(lockPath));
         EXPECT_EQ(modeOf(lockPath), 0600);
-        EXPECT_FALSE(first.previousInstanceRunning());   // asking again is no second instance
+        EXPECT_FALSE(first.previousInstanceRunning()); // asking again is no second instance
         PosixSystem second;
         EXPECT_TRUE(second.previousInstanceRunning());
 
@@ -263,7 +264,8 @@ TEST_F(InstanceLock, HeldByThisProcessAloneAndFreedWithItsHolder)
         child.start("sleep", {"30"});
         ASSERT_TRUE(child.waitForStarted());
         const QString fds = QStringLiteral("/proc/%1/fd").arg(child.processId());
-        const QStringList entries = QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        const QStringList entries =
+            QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
         EXPECT_FALSE(entries.isEmpty());
         for (const QString &fd : entries)
             EXPECT_NE(QFileInfo(fds + "/" + fd).symLinkTarget(), lockPath) << qPrintable(fd);
@@ -286,11 +288,13 @@ TEST_F(InstanceLock, NoLeftoverFileStopsAStart)
         {"empty", [&] { writeFile(lockPath, ""); }},
         {"not a lock", [&] { writeFile(lockPath, "\x01garbage\nnot a pid\n"); }},
         {"an old holder's", [&] { writeFile(lockPath, "4194304\nmorvane-converter\nhost\n"); }},
-        {"read-only", [&] {
+        {"read-only",
+         [&] {
              writeFile(lockPath, "");
              ::chmod(QFile::encodeName(lockPath).constData(), 0400);
          }},
-        {"a link", [&] {
+        {"a link",
+         [&] {
              writeFile(victim, "the user's file");
              ::symlink(QFile::encodeName(victim).constData(), QFile::encodeName(lockPath).constData());
          }},
@@ -405,7 +409,8 @@ TEST_F(RealProgram, SecondStartEndsAtOnceSilentlyAndCreatesNothing)
 {
     const QString first = programFolder("first");
     QProcess *running1 = start(first, home.path() + "/cache1");
-    ASSERT_TRUE(waitUntilUp(running1, home.path() + "/cache1")) << running1->readAllStandardError().constData();
+    ASSERT_TRUE(waitUntilUp(running1, home.path() + "/cache1"))
+        << running1->readAllStandardError().constData();
     EXPECT_TRUE(QFileInfo(home.path() + "/cache1/morvane-converter/tmp").isDir());
     EXPECT_TRUE(QFileInfo::exists(home.path() + "/runtime/morvane-converter.lock"));
 
@@ -430,7 +435,7 @@ TEST_F(RealProgram, LockOfAKilledInstanceDoesNotBlockTheNextStart)
     const QString folder = programFolder("program");
     QProcess *killed = start(folder, home.path() + "/cache");
     ASSERT_TRUE(waitUntilUp(killed, home.path() + "/cache"));
-    killed->kill();   // SIGKILL: no chance to free the lock
+    killed->kill(); // SIGKILL: no chance to free the lock
     ASSERT_TRUE(killed->waitForFinished());
     EXPECT_TRUE(QFileInfo::exists(home.path() + "/runtime/morvane-converter.lock"));
 
@@ -473,8 +478,8 @@ TEST_F(RealProgram, ToolkitOptionsOnTheCommandLineAreIgnored)
 {
     const QString folder = programFolder("options");
     QProcess *p = start(folder, home.path() + "/cache",
-                        {"-platform", "no-such-platform", "-style", "no-such-style",
-                         "-stylesheet", home.path() + "/none.qss", "-reverse"});
+                        {"-platform", "no-such-platform", "-style", "no-such-style", "-stylesheet",
+                         home.path() + "/none.qss", "-reverse"});
     EXPECT_TRUE(waitUntilUp(p, home.path() + "/cache")) << p->readAllStandardError().constData();
     EXPECT_FALSE(p->waitForFinished(500));
     EXPECT_EQ(p->state(), QProcess::Running);

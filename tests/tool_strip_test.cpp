@@ -35,12 +35,9 @@ Look pushed(int i) { return {i, Kind::Pushed}; }
 std::string describe(const Look &look)
 {
     switch (look.kind) {
-    case Kind::Idle:
-        return "idle";
-    case Kind::Hover:
-        return "hover " + std::to_string(look.index);
-    case Kind::Pushed:
-        return "pushed " + std::to_string(look.index);
+    case Kind::Idle: return "idle";
+    case Kind::Hover: return "hover " + std::to_string(look.index);
+    case Kind::Pushed: return "pushed " + std::to_string(look.index);
     }
     return "?";
 }
@@ -105,21 +102,26 @@ TEST_F(ToolStrip, LooksFollowTheirTransitions)
     };
     // The Settings command is the one released here: it only shows the panel.
     const Step steps[] = {
-        {"move on button 2", [](frmMain &w) { w.imgButton_MouseMove(2, 0, 0, 0, 0); }, hover(2), idle(), false},
-        {"move on button 4", [](frmMain &w) { w.imgButton_MouseMove(4, 0, 0, 0, 0); }, hover(4), idle(), false},
+        {"move on button 2", [](frmMain &w) { w.imgButton_MouseMove(2, 0, 0, 0, 0); }, hover(2), idle(),
+         false},
+        {"move on button 4", [](frmMain &w) { w.imgButton_MouseMove(4, 0, 0, 0, 0); }, hover(4), idle(),
+         false},
         {"move on title 1 leaves the buttons alone", [](frmMain &w) { w.imgMenu_MouseMove(1, 0, 0, 0, 0); },
          hover(4), hover(1), false},
-        {"press button 3", [](frmMain &w) { w.imgButton_MouseDown(3, 1, 0, 0, 0); }, pushed(3), hover(1), true},
+        {"press button 3", [](frmMain &w) { w.imgButton_MouseDown(3, 1, 0, 0, 0); }, pushed(3), hover(1),
+         true},
         {"move on button 0 while held", [](frmMain &w) { w.imgButton_MouseMove(0, 1, 0, 0, 0); }, pushed(3),
          hover(1), true},
         {"move on title 2 while held", [](frmMain &w) { w.imgMenu_MouseMove(2, 1, 0, 0, 0); }, pushed(3),
          hover(1), true},
-        {"release button 3", [](frmMain &w) { w.imgButton_MouseUp(3, 1, 0, 0, 0); }, hover(3), hover(1), false},
+        {"release button 3", [](frmMain &w) { w.imgButton_MouseUp(3, 1, 0, 0, 0); }, hover(3), hover(1),
+         false},
         {"press title 2, menu closed without a choice",
          [](frmMain &w) { w.imgMenu_MouseDown(2, 1, 0, 0, 0); }, hover(3), pushed(2), false},
         {"move on button 1 keeps the pressed title", [](frmMain &w) { w.imgButton_MouseMove(1, 0, 0, 0, 0); },
          hover(1), pushed(2), false},
-        {"move on title 3", [](frmMain &w) { w.imgMenu_MouseMove(3, 0, 0, 0, 0); }, hover(1), hover(3), false},
+        {"move on title 3", [](frmMain &w) { w.imgMenu_MouseMove(3, 0, 0, 0, 0); }, hover(1), hover(3),
+         false},
         {"press title 0 with the right button", [](frmMain &w) { w.imgMenu_MouseDown(0, 2, 0, 0, 0); },
          hover(1), pushed(0), false},
         {"release on title 2 wherever the pointer is",
@@ -128,8 +130,8 @@ TEST_F(ToolStrip, LooksFollowTheirTransitions)
              w.imgMenu_MouseUp(2, 1, 0, 0, 0);
          },
          hover(1), hover(2), false},
-        {"press a title number out of range", [](frmMain &w) { w.imgMenu_MouseDown(4, 1, 0, 0, 0); }, hover(1),
-         idle(), false},
+        {"press a title number out of range", [](frmMain &w) { w.imgMenu_MouseDown(4, 1, 0, 0, 0); },
+         hover(1), idle(), false},
         {"press title 1", [](frmMain &w) { w.imgMenu_MouseDown(1, 1, 0, 0, 0); }, hover(1), pushed(1), false},
         {"move on the bare window", [](frmMain &w) { w.Form_MouseMove(0, 0, 0, 0); }, idle(), idle(), false},
     };

@@ -31,17 +31,11 @@
 namespace TA = TranscoderArguments;
 
 // Readable failure messages for Qt strings.
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+static void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 
-QStringList words(const QString &line)
-{
-    return line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
+QStringList words(const QString &line) { return line.split(QLatin1Char(' '), Qt::SkipEmptyParts); }
 
 const QString S = QStringLiteral("/s");
 const QStringList quiet = {"-nostdin", "-hide_banner", "-loglevel", "error"};
@@ -51,7 +45,7 @@ const QStringList quiet = {"-nostdin", "-hide_banner", "-loglevel", "error"};
 struct LineCase {
     const char *name;
     QStringList legacy;
-    QStringList expected;  // after the quiet prefix
+    QStringList expected; // after the quiet prefix
 };
 
 TEST(TranscoderArguments, TheFourDirectLinesBecomeTheseRuns)
@@ -65,8 +59,7 @@ TEST(TranscoderArguments, TheFourDirectLinesBecomeTheseRuns)
          words("-y -i /s/tmpFile.flv -y -s 320x240 /s/tmpFile.mov")},
         {"mp4 kbit/s", words("-i /s/tmpFile.flv -b 512 -y -r 25.0 -s 480x480 /s/tmpFile.mp4"),
          words("-i /s/tmpFile.flv -b:v 512k -y -r 25.0 -s 480x480 /s/tmpFile.mp4")},
-        {"3gp with other audio",
-         words("-i /s/in.flv -b 120 -y -r 14.985 -s 320x240 -acodec aac /s/out.3gp"),
+        {"3gp with other audio", words("-i /s/in.flv -b 120 -y -r 14.985 -s 320x240 -acodec aac /s/out.3gp"),
          words("-i /s/in.flv -b:v 120k -y -r 14.985 -s 320x240 -acodec aac -vcodec mpeg4 /s/out.3gp")},
     };
     for (const LineCase &c : cases) {
@@ -82,22 +75,24 @@ TEST(TranscoderArguments, TheFourDirectLinesBecomeTheseRuns)
 
 TEST(TranscoderArguments, The3gpLineEncodesItsOwnAmrAudio)
 {
-    const TA::Plan plan = TA::translate(words(
-        "-i /s/tmpFile.flv -b 120 -y -r 14.985 -s 176x144 -acodec libamr_nb -ar 8000 -ab 4.75k "
-        "/s/tmpFile.3gp"));
+    const TA::Plan plan = TA::translate(
+        words("-i /s/tmpFile.flv -b 120 -y -r 14.985 -s 176x144 -acodec libamr_nb -ar 8000 -ab 4.75k "
+              "/s/tmpFile.3gp"));
     ASSERT_TRUE(plan.error.isEmpty()) << plan.error.toStdString();
     EXPECT_TRUE(plan.amrAudio);
     EXPECT_EQ(plan.amrMode, 0);
     EXPECT_EQ(plan.amrSampleRate, 8000);
     EXPECT_EQ(plan.input, "/s/tmpFile.flv");
     EXPECT_EQ(TA::audioDecodeArguments(plan, "/t/a.raw"),
-              quiet + words("-y -i /s/tmpFile.flv -map 0:a:0? -vn -ac 1 -ar 8000 -c:a pcm_s16le "
-                            "-f s16le /t/a.raw"));
+              quiet
+                  + words("-y -i /s/tmpFile.flv -map 0:a:0? -vn -ac 1 -ar 8000 -c:a pcm_s16le "
+                          "-f s16le /t/a.raw"));
     EXPECT_EQ(TA::streamProbeArguments(plan),
               words("-v error -show_entries stream=codec_type -of csv=p=0 /s/tmpFile.flv"));
     EXPECT_EQ(TA::videoArguments(plan, "/t/video.3gp"),
-              quiet + words("-i /s/tmpFile.flv -b:v 120k -y -r 14.985 -s 176x144 -map 0:v:0? -an "
-                            "/t/video.3gp"));
+              quiet
+                  + words("-i /s/tmpFile.flv -b:v 120k -y -r 14.985 -s 176x144 -map 0:v:0? -an "
+                          "/t/video.3gp"));
     // The parts are joined as they are: nothing is encoded again.
     EXPECT_EQ(TA::muxArguments(plan, "/t/video.3gp", "/t/a.amr"),
               quiet + words("-y -i /t/video.3gp -i /t/a.amr -map 0 -map 1 -c copy /s/tmpFile.3gp"));
@@ -111,8 +106,7 @@ TEST(TranscoderArguments, The3gpJoinKeepsTheLinesOverwriteAndOutputFormat)
 {
     // Without -y an existing output is refused; the output's -f is the join's,
     // an -f before the input is the input's.
-    const TA::Plan plain = TA::translate(words(
-        "-f flv -i /s/in.flv -acodec libamr_nb -f 3gp /s/out.bin"));
+    const TA::Plan plain = TA::translate(words("-f flv -i /s/in.flv -acodec libamr_nb -f 3gp /s/out.bin"));
     ASSERT_TRUE(plain.error.isEmpty()) << plain.error.toStdString();
     EXPECT_EQ(TA::muxArguments(plain, "/t/video.bin", "/t/a.amr"),
               quiet + words("-i /t/video.bin -i /t/a.amr -map 0 -map 1 -c copy -f 3gp /s/out.bin"));
@@ -124,11 +118,11 @@ TEST(TranscoderArguments, VideoBitRateGetsItsUnit)
 {
     struct Case {
         QString given;
-        QString passed;  // empty: refused
+        QString passed; // empty: refused
     };
     const std::vector<Case> cases = {
-        {"512", "512k"}, {"40", "40k"}, {"1.5", "1.5k"}, {"512k", "512k"},
-        {"2M", "2M"},    {"800K", "800K"}, {"", ""},     {" ", ""},
+        {"512", "512k"}, {"40", "40k"},    {"1.5", "1.5k"}, {"512k", "512k"},
+        {"2M", "2M"},    {"800K", "800K"}, {"", ""},        {" ", ""},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.given.toStdString());
@@ -156,7 +150,12 @@ TEST(TranscoderArguments, ThreeGpVideoCodecFollowsTheFrameSize)
     auto codecFor = [](const QString &size, const QString &output, bool amr) {
         QStringList legacy = {"-i", "in.flv", "-b", "120", "-y", "-r", "14.985", "-s", size};
         if (amr)
-            legacy << "-acodec" << "libamr_nb" << "-ar" << "8000" << "-ab" << "4.75k";
+            legacy << "-acodec"
+                   << "libamr_nb"
+                   << "-ar"
+                   << "8000"
+                   << "-ab"
+                   << "4.75k";
         legacy << output;
         const TA::Plan plan = TA::translate(legacy);
         EXPECT_TRUE(plan.error.isEmpty()) << plan.error.toStdString();
@@ -184,22 +183,22 @@ TEST(TranscoderArguments, ThreeGpVideoCodecFollowsTheFrameSize)
 
 TEST(TranscoderArguments, AmrModesAreTheEightRatesAndNothingElse)
 {
-    const std::vector<std::pair<QString, int>> known = {
-        {"4.75k", 0}, {"5.15k", 1}, {"5.9k", 2}, {"6.7k", 3}, {"7.4k", 4},
-        {"7.95k", 5}, {"10.2k", 6}, {"12.2k", 7}, {"12.2K", 7}};
+    const std::vector<std::pair<QString, int>> known = {{"4.75k", 0}, {"5.15k", 1}, {"5.9k", 2},
+                                                        {"6.7k", 3},  {"7.4k", 4},  {"7.95k", 5},
+                                                        {"10.2k", 6}, {"12.2k", 7}, {"12.2K", 7}};
     for (const auto &[rate, mode] : known) {
         SCOPED_TRACE(rate.toStdString());
         EXPECT_EQ(TA::amrModeFor(rate), mode);
-        const TA::Plan plan = TA::translate({"-i", "in.flv", "-acodec", "libamr_nb", "-ar", "8000",
-                                             "-ab", rate, "out.3gp"});
+        const TA::Plan plan =
+            TA::translate({"-i", "in.flv", "-acodec", "libamr_nb", "-ar", "8000", "-ab", rate, "out.3gp"});
         EXPECT_TRUE(plan.error.isEmpty());
         EXPECT_EQ(plan.amrMode, mode);
     }
     for (const QString rate : {"4.7k", "12.2", "4750", "13k", "5.9 k", "abc"}) {
         SCOPED_TRACE(rate.toStdString());
         EXPECT_EQ(TA::amrModeFor(rate), -1);
-        const TA::Plan plan = TA::translate({"-i", "in.flv", "-acodec", "libamr_nb", "-ar", "8000",
-                                             "-ab", rate, "out.3gp"});
+        const TA::Plan plan =
+            TA::translate({"-i", "in.flv", "-acodec", "libamr_nb", "-ar", "8000", "-ab", rate, "out.3gp"});
         EXPECT_TRUE(plan.error.startsWith("conv: AMR-NB has no bit rate \"" + rate + "\""))
             << plan.error.toStdString();
         EXPECT_FALSE(plan.error.contains('\n'));
@@ -234,8 +233,8 @@ TEST(TranscoderArguments, ASettingWithBlanksStaysOneArgument)
     const TA::Plan plan =
         TA::translate({"-i", "/my clips/in.flv", "-r", "25.0", "-y", "-s", "320x240 x.avi", "/o/out.avi"});
     ASSERT_TRUE(plan.error.isEmpty());
-    const QStringList expected = quiet + QStringList{"-i", "/my clips/in.flv", "-r", "25.0", "-y",
-                                                     "-s", "320x240 x.avi", "/o/out.avi"};
+    const QStringList expected = quiet + QStringList{"-i", "/my clips/in.flv", "-r",        "25.0", "-y",
+                                                     "-s", "320x240 x.avi",    "/o/out.avi"};
     EXPECT_EQ(plan.ffmpegArguments, expected);
 }
 
@@ -244,16 +243,13 @@ TEST(TranscoderArguments, ASettingWithBlanksStaysOneArgument)
 struct ToolRun {
     int exitCode = -1;
     bool normalExit = false;
-    QStringList errorLines;  // non-empty stderr lines
+    QStringList errorLines; // non-empty stderr lines
 };
 
-QString converter(const char *name)
-{
-    return QStringLiteral(MORVANE_BUILD_DIR "/") + QLatin1String(name);
-}
+QString converter(const char *name) { return QStringLiteral(MORVANE_BUILD_DIR "/") + QLatin1String(name); }
 
 ToolRun runProgram(const QString &program, const QStringList &arguments,
-               const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+                   const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -264,20 +260,28 @@ ToolRun runProgram(const QString &program, const QStringList &arguments,
         return run;
     run.normalExit = process.exitStatus() == QProcess::NormalExit;
     run.exitCode = process.exitCode();
-    run.errorLines = QString::fromLocal8Bit(process.readAllStandardError())
-                         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    run.errorLines =
+        QString::fromLocal8Bit(process.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     return run;
 }
 
 bool makeFlv(const QString &path, bool withAudio)
 {
-    QStringList arguments = {"-nostdin", "-hide_banner", "-loglevel", "error", "-y",
-                             "-f", "lavfi", "-i", "testsrc=size=320x240:rate=25"};
+    QStringList arguments = {"-nostdin", "-hide_banner", "-loglevel",
+                             "error",    "-y",           "-f",
+                             "lavfi",    "-i",           "testsrc=size=320x240:rate=25"};
     if (withAudio)
-        arguments << "-f" << "lavfi" << "-i" << "sine=frequency=440:sample_rate=44100";
-    arguments << "-t" << "2" << "-c:v" << "flv1";
+        arguments << "-f"
+                  << "lavfi"
+                  << "-i"
+                  << "sine=frequency=440:sample_rate=44100";
+    arguments << "-t"
+              << "2"
+              << "-c:v"
+              << "flv1";
     if (withAudio)
-        arguments << "-c:a" << "libmp3lame";
+        arguments << "-c:a"
+                  << "libmp3lame";
     arguments << path;
     const ToolRun run = runProgram("ffmpeg", arguments);
     return run.normalExit && run.exitCode == 0 && QFileInfo(path).size() > 0;
@@ -285,9 +289,9 @@ bool makeFlv(const QString &path, bool withAudio)
 
 bool makeSoundOnlyFlv(const QString &path)
 {
-    const ToolRun run = runProgram(
-        "ffmpeg", {"-nostdin", "-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                   "sine=frequency=440:sample_rate=44100", "-t", "2", "-c:a", "libmp3lame", path});
+    const ToolRun run =
+        runProgram("ffmpeg", {"-nostdin", "-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                              "sine=frequency=440:sample_rate=44100", "-t", "2", "-c:a", "libmp3lame", path});
     return run.normalExit && run.exitCode == 0 && QFileInfo(path).size() > 0;
 }
 
@@ -326,13 +330,13 @@ protected:
     static void SetUpTestSuite()
     {
         haveFfmpeg_ = !QStandardPaths::findExecutable("ffmpeg").isEmpty()
-            && !QStandardPaths::findExecutable("ffprobe").isEmpty();
+                      && !QStandardPaths::findExecutable("ffprobe").isEmpty();
         if (!haveFfmpeg_)
             return;
         fixtures_ = new QTemporaryDir;
         madeFixtures_ = makeFlv(fixtures_->filePath("clip.flv"), true)
-            && makeFlv(fixtures_->filePath("silent.flv"), false)
-            && makeSoundOnlyFlv(fixtures_->filePath("sound.flv"));
+                        && makeFlv(fixtures_->filePath("silent.flv"), false)
+                        && makeSoundOnlyFlv(fixtures_->filePath("sound.flv"));
     }
     static void TearDownTestSuite()
     {
@@ -382,21 +386,21 @@ TEST_F(TranscoderRun, EachFormatComesOutAsTheLineAsks)
         const char *program;
         QString line;
         QString output;
-        QString container;  // format_name, or the major brand for the ISO family
+        QString container; // format_name, or the major brand for the ISO family
         QString videoCodec;
         int width, height;
         QString frameRate;
         QString audioCodec;
     };
     const std::vector<Case> cases = {
-        {"conv.dll", "-i S/tmpFile.flv -r 25.0 -y -s 320x240 S/tmpFile.avi", "tmpFile.avi", "avi",
-         "mpeg4", 320, 240, "25/1", ""},
-        {"conv1.dll", "-i S/tmpFile.flv -vcodec wmv2 -r 25.0 -y -s 320x240 S/tmpFile.wmv",
-         "tmpFile.wmv", "asf", "wmv2", 320, 240, "25/1", ""},
-        {"conv.dll", "-y -i S/tmpFile.flv -y -s 320x240 S/tmpFile.mov", "tmpFile.mov", "qt", "h264",
+        {"conv.dll", "-i S/tmpFile.flv -r 25.0 -y -s 320x240 S/tmpFile.avi", "tmpFile.avi", "avi", "mpeg4",
          320, 240, "25/1", ""},
-        {"conv.dll", "-i S/tmpFile.flv -b 512 -y -r 25.0 -s 480x480 S/tmpFile.mp4", "tmpFile.mp4",
-         "isom", "h264", 480, 480, "25/1", ""},
+        {"conv1.dll", "-i S/tmpFile.flv -vcodec wmv2 -r 25.0 -y -s 320x240 S/tmpFile.wmv", "tmpFile.wmv",
+         "asf", "wmv2", 320, 240, "25/1", ""},
+        {"conv.dll", "-y -i S/tmpFile.flv -y -s 320x240 S/tmpFile.mov", "tmpFile.mov", "qt", "h264", 320, 240,
+         "25/1", ""},
+        {"conv.dll", "-i S/tmpFile.flv -b 512 -y -r 25.0 -s 480x480 S/tmpFile.mp4", "tmpFile.mp4", "isom",
+         "h264", 480, 480, "25/1", ""},
         {"conv.dll",
          "-i S/tmpFile.flv -b 120 -y -r 14.985 -s 176x144 -acodec libamr_nb -ar 8000 -ab 4.75k "
          "S/tmpFile.3gp",
@@ -415,10 +419,11 @@ TEST_F(TranscoderRun, EachFormatComesOutAsTheLineAsks)
         EXPECT_EQ(run.exitCode, 0) << run.errorLines.join('\n').toStdString();
         EXPECT_TRUE(run.errorLines.isEmpty()) << run.errorLines.join('\n').toStdString();
         const Probe got = probe(output);
-        const QString container = got.format.value("format_name").toString() == "avi"
-                || got.format.value("format_name").toString() == "asf"
-            ? got.format.value("format_name").toString()
-            : got.format.value("tags").toObject().value("major_brand").toString().trimmed();
+        const QString container =
+            got.format.value("format_name").toString() == "avi"
+                    || got.format.value("format_name").toString() == "asf"
+                ? got.format.value("format_name").toString()
+                : got.format.value("tags").toObject().value("major_brand").toString().trimmed();
         EXPECT_TRUE(container.startsWith(c.container)) << container.toStdString();
         EXPECT_EQ(got.video.value("codec_name").toString(), c.videoCodec);
         EXPECT_EQ(got.video.value("width").toInt(), c.width);
@@ -472,8 +477,8 @@ TEST_F(TranscoderRun, A3gpThatCannotBeMadeSaysWhyAndKeepsWhatWasThere)
     struct Case {
         const char *name;
         QString line;
-        bool outputExists;   // a file is at the output path before the run
-        QString reason;      // in the last line
+        bool outputExists; // a file is at the output path before the run
+        QString reason;    // in the last line
     };
     const std::vector<Case> cases = {
         {"video refused after the sound is done",
@@ -518,10 +523,10 @@ TEST_F(TranscoderRun, EndedMidwayItLeavesNoIntermediateFiles)
 {
     // Long enough that the AMR steps are still running when the folder shows.
     const QString input = s() + "/tmpFile.flv";
-    const ToolRun made = runProgram(
-        "ffmpeg", {"-nostdin", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                   "testsrc=size=320x240:rate=25", "-f", "lavfi", "-i", "sine=sample_rate=44100",
-                   "-t", "90", "-c:v", "flv1", "-c:a", "libmp3lame", input});
+    const ToolRun made =
+        runProgram("ffmpeg", {"-nostdin", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                              "testsrc=size=320x240:rate=25", "-f", "lavfi", "-i", "sine=sample_rate=44100",
+                              "-t", "90", "-c:v", "flv1", "-c:a", "libmp3lame", input});
     ASSERT_EQ(made.exitCode, 0);
     QProcess process;
     process.setProcessEnvironment(environment_);
@@ -589,7 +594,7 @@ TEST_F(TranscoderRun, WithoutFfmpegOneLineAndFailure)
     environment.insert("PATH", emptyBin.path());
     const QString output = s() + "/tmpFile.avi";
     const ToolRun run = runProgram(converter("conv.dll"),
-                               line("-i S/tmpFile.flv -r 25.0 -y -s 320x240 S/tmpFile.avi"), environment);
+                                   line("-i S/tmpFile.flv -r 25.0 -y -s 320x240 S/tmpFile.avi"), environment);
     EXPECT_TRUE(run.normalExit);
     EXPECT_NE(run.exitCode, 0);
     ASSERT_EQ(run.errorLines.size(), 1) << run.errorLines.join('\n').toStdString();
@@ -601,8 +606,8 @@ TEST_F(TranscoderRun, AnFfmpegSuccessWithoutOutputIsAFailure)
 {
     stage("clip.flv");
     // The null muxer ends well and writes no file.
-    const ToolRun run = runProgram(converter("conv.dll"),
-                                   line("-i S/tmpFile.flv -y -f null S/tmpFile.avi"), environment_);
+    const ToolRun run =
+        runProgram(converter("conv.dll"), line("-i S/tmpFile.flv -y -f null S/tmpFile.avi"), environment_);
     EXPECT_TRUE(run.normalExit);
     EXPECT_NE(run.exitCode, 0);
     ASSERT_FALSE(run.errorLines.isEmpty());
@@ -645,10 +650,7 @@ QList<pid_t> childrenOf(qint64 pid)
 }
 
 // No such process at all: a zombie still answers kill(pid, 0).
-bool gone(pid_t pid)
-{
-    return ::kill(pid, 0) != 0 && errno == ESRCH;
-}
+bool gone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
 
 bool goneWithin(pid_t pid, int ms)
 {
@@ -684,10 +686,10 @@ protected:
         // (or linger for ever as a zombie here): make it ours instead.
         ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
         // Long enough that every tool is still at work when the signal comes.
-        const ToolRun made = runProgram(
-            "ffmpeg", {"-nostdin", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                       "testsrc=size=320x240:rate=25", "-f", "lavfi", "-i", "sine=sample_rate=44100",
-                       "-t", "90", "-c:v", "flv1", "-c:a", "libmp3lame", s() + "/tmpFile.flv"});
+        const ToolRun made = runProgram("ffmpeg", {"-nostdin", "-loglevel", "error", "-y", "-f", "lavfi",
+                                                   "-i", "testsrc=size=320x240:rate=25", "-f", "lavfi", "-i",
+                                                   "sine=sample_rate=44100", "-t", "90", "-c:v", "flv1",
+                                                   "-c:a", "libmp3lame", s() + "/tmpFile.flv"});
         ASSERT_EQ(made.exitCode, 0);
     }
 
@@ -734,8 +736,8 @@ TEST_F(TranscoderEnding, AnEndingSignalEndsItsToolsBeforeItEnds)
         const char *name;
         QString line;
         int signal;
-        int tools;         // running side by side once it is at work
-        bool scratch;      // intermediate files by then
+        int tools;    // running side by side once it is at work
+        bool scratch; // intermediate files by then
     };
     const QString amr = "-i S/tmpFile.flv -b 120 -y -r 14.985 -s 176x144 -acodec libamr_nb -ar 8000 "
                         "-ab 4.75k S/tmpFile.3gp";

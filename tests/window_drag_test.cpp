@@ -52,11 +52,8 @@ TEST_F(WindowDrag, AnyButtonOnTheBareBackgroundMovesTheWindowWithThePointer)
         QPoint at;
     };
     const Case places[] = {
-        {"title strip", {300, 16}},
-        {"between the tool buttons", {77, 90}},
-        {"start panel", {300, 300}},
-        {"footer", {300, 470}},
-        {"outermost drawn pixel", {6, 4}},
+        {"title strip", {300, 16}}, {"between the tool buttons", {77, 90}}, {"start panel", {300, 300}},
+        {"footer", {300, 470}},     {"outermost drawn pixel", {6, 4}},
     };
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         for (const Case &c : places) {
@@ -112,7 +109,8 @@ TEST_F(WindowDrag, AMoveOverTheBareBackgroundClearsEveryPictureAndBlackensTheLin
             window.imgButton[i]->setPicture(window.imgButtonData[i]);
         for (int i = 0; i < 4; ++i)
             window.imgMenu[i]->setPicture(window.imgMenuPush[i]);
-        for (LinkLabel *link : {window.picSetting->lblOk, window.picSetting->lblCancel, window.picSetting->lblDefault})
+        for (LinkLabel *link :
+             {window.picSetting->lblOk, window.picSetting->lblCancel, window.picSetting->lblDefault})
             link->setTextColour(QColor(0, 0, 255));
     };
     auto picturesShown = [&] {
@@ -134,7 +132,8 @@ TEST_F(WindowDrag, AMoveOverTheBareBackgroundClearsEveryPictureAndBlackensTheLin
     // One move over the bare background, with the settings panel hidden.
     QTest::mouseMove(window.windowHandle(), QPoint(300, 470));
     EXPECT_EQ(picturesShown(), 0);
-    for (LinkLabel *link : {window.picSetting->lblOk, window.picSetting->lblCancel, window.picSetting->lblDefault})
+    for (LinkLabel *link :
+         {window.picSetting->lblOk, window.picSetting->lblCancel, window.picSetting->lblDefault})
         EXPECT_EQ(link->textColour(), QColor(0, 0, 0));
 }
 

@@ -43,9 +43,9 @@ protected:
 
 TEST_F(RealPointer, PressesOnTheMarginAndCornerCutsReachTheWindowBeneath)
 {
-    const QPoint points[] = {{1, 200}, {3, 3}, {596, 300}, {300, 0}, {300, 487},   // margin
-                             {4, 4},   {5, 4}, {4, 5},     {593, 4}, {592, 4},  {593, 5},
-                             {4, 483}, {5, 483}, {4, 482}, {593, 483}, {592, 483}, {593, 482}};   // cuts
+    const QPoint points[] = {{1, 200}, {3, 3},   {596, 300}, {300, 0},   {300, 487}, // margin
+                             {4, 4},   {5, 4},   {4, 5},     {593, 4},   {592, 4},   {593, 5},
+                             {4, 483}, {5, 483}, {4, 482},   {593, 483}, {592, 483}, {593, 482}}; // cuts
     for (QPoint at : points) {
         SCOPED_TRACE(std::to_string(at.x()) + "," + std::to_string(at.y()));
         const QPoint before = window.pos();
@@ -60,14 +60,14 @@ TEST_F(RealPointer, PressesOnTheMarginAndCornerCutsReachTheWindowBeneath)
 TEST_F(RealPointer, AnyButtonOnTheBodysOutermostPixelsDragsTheWindowUntilItsRelease)
 {
     struct Case {
-        int button;   // xdotool's: 1 left, 2 middle, 3 right
+        int button; // xdotool's: 1 left, 2 middle, 3 right
         QPoint at;
     };
-    const Case cases[] = {{1, {6, 4}}, {3, {4, 6}}, {2, {593, 300}}, {1, {300, 483}}, {3, {300, 470}},
-                          {2, {6, 300}}};
+    const Case cases[] = {{1, {6, 4}},     {3, {4, 6}},     {2, {593, 300}},
+                          {1, {300, 483}}, {3, {300, 470}}, {2, {6, 300}}};
     for (const Case &c : cases) {
-        SCOPED_TRACE("button " + std::to_string(c.button) + " at " + std::to_string(c.at.x()) + "," +
-                     std::to_string(c.at.y()));
+        SCOPED_TRACE("button " + std::to_string(c.button) + " at " + std::to_string(c.at.x()) + ","
+                     + std::to_string(c.at.y()));
         const QPoint before = window.pos();
         ASSERT_TRUE(RealInput::drag(c.button, before + c.at, QPoint(36, 22)));
         EXPECT_EQ(window.pos(), before + QPoint(36, 22));
@@ -85,21 +85,22 @@ TEST_F(RealPointer, AClickOnTheBackgroundWithAnyButtonLeavesTheWindowInPlace)
 {
     // Also when the program is busy and sees the press only after the release.
     for (bool busy : {false, true})
-    for (int button : {1, 2, 3}) {
-        SCOPED_TRACE("button " + std::to_string(button) + (busy ? ", busy" : ""));
-        const QPoint before = window.pos();
-        const QPoint at = before + QPoint(300, 470);
-        if (busy)
-            ASSERT_EQ(QProcess::execute("xdotool", {"mousemove", QString::number(at.x()),
-                                                    QString::number(at.y()), "click", QString::number(button)}),
-                      0);
-        else
-            ASSERT_TRUE(RealInput::click(button, at));
-        ASSERT_TRUE(RealInput::movePointer(before + QPoint(450, 300)));
-        ASSERT_TRUE(RealInput::movePointer(before + QPoint(200, 200)));
-        EXPECT_EQ(window.pos(), before);
-        EXPECT_EQ(shownAt(), before);
-    }
+        for (int button : {1, 2, 3}) {
+            SCOPED_TRACE("button " + std::to_string(button) + (busy ? ", busy" : ""));
+            const QPoint before = window.pos();
+            const QPoint at = before + QPoint(300, 470);
+            if (busy)
+                ASSERT_EQ(
+                    QProcess::execute("xdotool", {"mousemove", QString::number(at.x()),
+                                                  QString::number(at.y()), "click", QString::number(button)}),
+                    0);
+            else
+                ASSERT_TRUE(RealInput::click(button, at));
+            ASSERT_TRUE(RealInput::movePointer(before + QPoint(450, 300)));
+            ASSERT_TRUE(RealInput::movePointer(before + QPoint(200, 200)));
+            EXPECT_EQ(window.pos(), before);
+            EXPECT_EQ(shownAt(), before);
+        }
     EXPECT_TRUE(beneath.presses.empty());
 }
 

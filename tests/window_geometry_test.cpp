@@ -119,8 +119,9 @@ TEST(MainWindowLayout, PanelCoversListAndListCoversRunLabelsAndCells)
     }
 
     window.picSetting->show();
-    for (QPoint p : {label, cell, QPoint(20, 448)}) {   // the panel reaches 2 pixels lower than the list
+    for (QPoint p : {label, cell, QPoint(20, 448)}) { // the panel reaches 2 pixels lower than the list
         QWidget *top = window.childAt(p);
-        EXPECT_TRUE(top == window.picSetting || window.picSetting->isAncestorOf(top)) << p.x() << "," << p.y();
+        EXPECT_TRUE(top == window.picSetting || window.picSetting->isAncestorOf(top))
+            << p.x() << "," << p.y();
     }
 }

@@ -39,8 +39,7 @@ QString videoFileName(const TA::Plan &plan)
 
 // Encodes the decoded sound as AMR-NB; amrPath is left empty when there are
 // no samples.
-int encodeSound(const QString &rawPath, const TA::Plan &plan, ScratchFolder &scratch,
-                QString &amrPath)
+int encodeSound(const QString &rawPath, const TA::Plan &plan, ScratchFolder &scratch, QString &amrPath)
 {
     const QString encodedPath = scratch.file(QStringLiteral("audio.amr"));
     const AmrResult encoded = encodeAmrFile(rawPath, encodedPath, plan.amrMode);

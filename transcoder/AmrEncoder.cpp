@@ -9,9 +9,9 @@
 
 namespace {
 
-constexpr int samplesPerFrame = 160;  // 20 ms at 8 kHz
+constexpr int samplesPerFrame = 160; // 20 ms at 8 kHz
 constexpr int frameBytes = samplesPerFrame * 2;
-constexpr int largestFrame = 32;      // 12.2k frame and its header byte
+constexpr int largestFrame = 32; // 12.2k frame and its header byte
 
 struct EncoderDeleter {
     void operator()(void *state) const { Encoder_Interface_exit(state); }
@@ -52,8 +52,7 @@ AmrResult encodeAmrFile(const QString &rawPath, const QString &amrPath, int mode
             break;
         // The last frame is filled up with silence.
         for (int i = 0; i < samplesPerFrame; ++i)
-            speech[i] = 2 * i + 1 < bytes.size()
-                ? qFromLittleEndian<qint16>(bytes.constData() + 2 * i) : 0;
+            speech[i] = 2 * i + 1 < bytes.size() ? qFromLittleEndian<qint16>(bytes.constData() + 2 * i) : 0;
         const int size = Encoder_Interface_Encode(encoder.get(), Mode(mode), speech, frame, 0);
         if (size <= 0) {
             result.error = QStringLiteral("conv: the AMR-NB encoder failed");

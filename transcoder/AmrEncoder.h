@@ -6,7 +6,7 @@
 
 struct AmrResult {
     bool ok = false;
-    qint64 frames = 0;   // 20 ms frames written; 0 for an input with no samples
+    qint64 frames = 0; // 20 ms frames written; 0 for an input with no samples
     QString error;
 };
 

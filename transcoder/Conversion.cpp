@@ -19,9 +19,8 @@ int convert(const QStringList &legacyArguments)
         return ExitStatus::toolMissing;
 
     const bool outputExisted = QFileInfo::exists(plan.output);
-    int status = plan.amrAudio
-        ? convertWithAmr(ffmpeg, plan)
-        : finished(runTool(ffmpeg, plan.ffmpegArguments, false));
+    int status =
+        plan.amrAudio ? convertWithAmr(ffmpeg, plan) : finished(runTool(ffmpeg, plan.ffmpegArguments, false));
     const QFileInfo output(plan.output);
     if (status == 0 && (!output.isFile() || output.size() == 0)) {
         say(QStringLiteral("conv: ffmpeg wrote no output to %1").arg(plan.output));

@@ -97,10 +97,7 @@ void EndingCleanup::forgetTool(pid_t pid)
     }
 }
 
-bool EndingCleanup::setFolder(const QString &path)
-{
-    return copyPath(folderPath, path);
-}
+bool EndingCleanup::setFolder(const QString &path) { return copyPath(folderPath, path); }
 
 bool EndingCleanup::addFile(const QString &path)
 {

@@ -21,5 +21,5 @@ public:
     QString file(const QString &name);
 
 private:
-    std::optional<QTemporaryDir> folder_;  // made in the constructor, with the signals held
+    std::optional<QTemporaryDir> folder_; // made in the constructor, with the signals held
 };

@@ -19,8 +19,7 @@ StartedTool::StartedTool(const QString &program, const QStringList &arguments, b
     ChildLifetime::HeldEndingSignals held;
     process_.start(QIODevice::ReadOnly);
     if (!process_.waitForStarted(-1)) {
-        outcome_.lastLine = QStringLiteral("conv: cannot start %1: %2")
-                                .arg(program, process_.errorString());
+        outcome_.lastLine = QStringLiteral("conv: cannot start %1: %2").arg(program, process_.errorString());
         done_ = true;
         return;
     }
@@ -34,10 +33,7 @@ StartedTool::StartedTool(const QString &program, const QStringList &arguments, b
     outcome_.started = true;
 }
 
-StartedTool::~StartedTool()
-{
-    abandon();
-}
+StartedTool::~StartedTool() { abandon(); }
 
 ToolOutcome StartedTool::finish()
 {

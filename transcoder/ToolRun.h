@@ -14,11 +14,11 @@
 #include <sys/types.h>
 
 struct ToolOutcome {
-    int status = 1;          // the tool's exit status; 1 when it could not start or crashed
+    int status = 1; // the tool's exit status; 1 when it could not start or crashed
     bool started = false;
-    bool crashed = false;    // ended by a signal
-    QString lastLine;        // the last telling line on its stderr, or why it did not start
-    QByteArray output;       // its stdout, when captured
+    bool crashed = false; // ended by a signal
+    QString lastLine;     // the last telling line on its stderr, or why it did not start
+    QByteArray output;    // its stdout, when captured
 };
 
 // A tool started now and waited for later, so that another can run meanwhile.
@@ -28,7 +28,7 @@ class StartedTool {
 public:
     // captureOutput false: the tool's stdout goes to ours.
     StartedTool(const QString &program, const QStringList &arguments, bool captureOutput);
-    ~StartedTool();  // abandons a tool still running
+    ~StartedTool(); // abandons a tool still running
     StartedTool(const StartedTool &) = delete;
     StartedTool &operator=(const StartedTool &) = delete;
 

@@ -7,7 +7,7 @@ namespace TranscoderArguments {
 namespace {
 
 struct Item {
-    QString option;  // empty for the output file
+    QString option; // empty for the output file
     QString value;
     bool hasValue = false;
 };
@@ -17,10 +17,10 @@ struct Item {
 bool isFlag(const QString &option)
 {
     static const QStringList flags = {
-        QStringLiteral("-y"),      QStringLiteral("-n"),  QStringLiteral("-nostdin"),
-        QStringLiteral("-hide_banner"), QStringLiteral("-an"), QStringLiteral("-vn"),
-        QStringLiteral("-sn"),     QStringLiteral("-dn"), QStringLiteral("-shortest"),
-        QStringLiteral("-stats"),  QStringLiteral("-nostats")};
+        QStringLiteral("-y"),           QStringLiteral("-n"),      QStringLiteral("-nostdin"),
+        QStringLiteral("-hide_banner"), QStringLiteral("-an"),     QStringLiteral("-vn"),
+        QStringLiteral("-sn"),          QStringLiteral("-dn"),     QStringLiteral("-shortest"),
+        QStringLiteral("-stats"),       QStringLiteral("-nostats")};
     return flags.contains(option);
 }
 
@@ -33,30 +33,27 @@ bool isPlainNumber(const QString &text)
 // The sizes H.263 can code; 3GP's default video codec refuses the rest.
 bool isH263Size(const QString &size)
 {
-    static const QStringList sizes = {
-        QStringLiteral("128x96"),  QStringLiteral("176x144"),   QStringLiteral("352x288"),
-        QStringLiteral("704x576"), QStringLiteral("1408x1152"), QStringLiteral("sqcif"),
-        QStringLiteral("qcif"),    QStringLiteral("cif"),       QStringLiteral("4cif"),
-        QStringLiteral("16cif")};
+    static const QStringList sizes = {QStringLiteral("128x96"),    QStringLiteral("176x144"),
+                                      QStringLiteral("352x288"),   QStringLiteral("704x576"),
+                                      QStringLiteral("1408x1152"), QStringLiteral("sqcif"),
+                                      QStringLiteral("qcif"),      QStringLiteral("cif"),
+                                      QStringLiteral("4cif"),      QStringLiteral("16cif")};
     return sizes.contains(size, Qt::CaseInsensitive);
 }
 
 bool isVideoCodecOption(const QString &option)
 {
     return option == QLatin1String("-vcodec") || option == QLatin1String("-c:v")
-        || option == QLatin1String("-codec:v");
+           || option == QLatin1String("-codec:v");
 }
 
 bool isAmrOnlyOption(const QString &option)
 {
     return option == QLatin1String("-acodec") || option == QLatin1String("-ar")
-        || option == QLatin1String("-ab");
+           || option == QLatin1String("-ab");
 }
 
-QString failure(const QString &why)
-{
-    return QStringLiteral("conv: ") + why;
-}
+QString failure(const QString &why) { return QStringLiteral("conv: ") + why; }
 
 void append(QStringList &to, const Item &item)
 {
@@ -86,8 +83,8 @@ int amrModeFor(const QString &bitRate)
 
 QStringList quietPrefix()
 {
-    return {QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
-            QStringLiteral("-loglevel"), QStringLiteral("error")};
+    return {QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
+            QStringLiteral("error")};
 }
 
 Plan translate(const QStringList &legacy)
@@ -114,8 +111,8 @@ Plan translate(const QStringList &legacy)
             items.push_back(item);
         } else if (argument.trimmed().isEmpty()) {
             plan.error = i + 1 == count
-                ? failure(QStringLiteral("no output file given (the last argument is empty)"))
-                : failure(QStringLiteral("empty argument where an option was expected"));
+                             ? failure(QStringLiteral("no output file given (the last argument is empty)"))
+                             : failure(QStringLiteral("empty argument where an option was expected"));
             return plan;
         } else if (i + 1 != count) {
             plan.error = failure(QStringLiteral("unexpected argument \"%1\"").arg(argument));
@@ -172,8 +169,7 @@ Plan translate(const QStringList &legacy)
             }
         }
         if (!sampleRate.isEmpty() && sampleRate != QLatin1String("8000")) {
-            plan.error = failure(QStringLiteral("AMR-NB audio is 8000 Hz only, not -ar %1")
-                                     .arg(sampleRate));
+            plan.error = failure(QStringLiteral("AMR-NB audio is 8000 Hz only, not -ar %1").arg(sampleRate));
             return plan;
         }
     }
@@ -193,34 +189,45 @@ Plan translate(const QStringList &legacy)
         plan.afterInput << QStringLiteral("-vcodec") << QStringLiteral("mpeg4");
 
     if (!plan.amrAudio)
-        plan.ffmpegArguments = quietPrefix() + plan.beforeInput + plan.afterInput
-            + QStringList{plan.output};
+        plan.ffmpegArguments = quietPrefix() + plan.beforeInput + plan.afterInput + QStringList{plan.output};
     return plan;
 }
 
 QStringList streamProbeArguments(const Plan &plan)
 {
-    return {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
-            QStringLiteral("stream=codec_type"), QStringLiteral("-of"), QStringLiteral("csv=p=0"),
+    return {QStringLiteral("-v"),
+            QStringLiteral("error"),
+            QStringLiteral("-show_entries"),
+            QStringLiteral("stream=codec_type"),
+            QStringLiteral("-of"),
+            QStringLiteral("csv=p=0"),
             plan.input};
 }
 
 QStringList videoArguments(const Plan &plan, const QString &videoPath)
 {
     return quietPrefix() + plan.beforeInput + plan.afterInput
-        + QStringList{QStringLiteral("-map"), QStringLiteral("0:v:0?"), QStringLiteral("-an"),
-                      videoPath};
+           + QStringList{QStringLiteral("-map"), QStringLiteral("0:v:0?"), QStringLiteral("-an"), videoPath};
 }
 
 QStringList audioDecodeArguments(const Plan &plan, const QString &rawPath)
 {
     return quietPrefix()
-        + QStringList{QStringLiteral("-y"), QStringLiteral("-i"), plan.input,
-                      QStringLiteral("-map"), QStringLiteral("0:a:0?"), QStringLiteral("-vn"),
-                      QStringLiteral("-ac"), QStringLiteral("1"), QStringLiteral("-ar"),
-                      QString::number(plan.amrSampleRate), QStringLiteral("-c:a"),
-                      QStringLiteral("pcm_s16le"), QStringLiteral("-f"), QStringLiteral("s16le"),
-                      rawPath};
+           + QStringList{QStringLiteral("-y"),
+                         QStringLiteral("-i"),
+                         plan.input,
+                         QStringLiteral("-map"),
+                         QStringLiteral("0:a:0?"),
+                         QStringLiteral("-vn"),
+                         QStringLiteral("-ac"),
+                         QStringLiteral("1"),
+                         QStringLiteral("-ar"),
+                         QString::number(plan.amrSampleRate),
+                         QStringLiteral("-c:a"),
+                         QStringLiteral("pcm_s16le"),
+                         QStringLiteral("-f"),
+                         QStringLiteral("s16le"),
+                         rawPath};
 }
 
 QStringList muxArguments(const Plan &plan, const QString &videoPath, const QString &amrPath)

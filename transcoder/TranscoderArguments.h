@@ -13,15 +13,15 @@ int amrModeFor(const QString &bitRate);
 QStringList amrBitRates();
 
 struct Plan {
-    QString error;       // set when the arguments cannot run; nothing is started then
-    QString input;       // the file after the first -i
-    QString output;      // the last argument
-    bool overwrite = false;  // -y given: an existing output may be replaced
-    bool amrAudio = false;   // the audio is ours to encode as AMR-NB
+    QString error;          // set when the arguments cannot run; nothing is started then
+    QString input;          // the file after the first -i
+    QString output;         // the last argument
+    bool overwrite = false; // -y given: an existing output may be replaced
+    bool amrAudio = false;  // the audio is ours to encode as AMR-NB
     int amrMode = 7;
     int amrSampleRate = 8000;
-    QStringList ffmpegArguments;  // the single run, when the audio is not ours
-    QString outputFormat;         // -f given for the output, or empty
+    QStringList ffmpegArguments; // the single run, when the audio is not ours
+    QString outputFormat;        // -f given for the output, or empty
     // Internal to videoArguments: the translated line split around the input.
     QStringList beforeInput;
     QStringList afterInput;

@@ -13,7 +13,7 @@ const QString OpenFilter = QStringLiteral("FLV Files(*.FLV)|*.flv|All(*.*)|*.*")
 const QString SaveFilter = QStringLiteral(
     "AVI Files(*.AVI)|*.avi|WMV Files(*.wmv) - Zune/Pocket PC|*.wmv|MOV Files(*.mov) - "
     "QuickTime|*.mov|MP4 Files(*.mp4) - iPod/PSP/MP4|*.mp4|3GP Files(*.3gp) - Mobile Phone|*.3gp");
-}
+} // namespace
 
 void frmMain::AddCommand()
 {
@@ -23,8 +23,8 @@ void frmMain::AddCommand()
     const QString source = COMDLG::ShowOpen(this, QStringLiteral("Open"), openFolder, OpenFilter,
                                             COMDLG::OFN_LONGNAMES | COMDLG::OFN_NOCHANGEDIR);
     if (!os().isPlainFile(source)) {
-        desktop().messageBox({this, QStringLiteral("File is not exist"), MsgButtons::Ok,
-                               MsgIcon::Exclamation, QStringLiteral("Warning")});
+        desktop().messageBox({this, QStringLiteral("File is not exist"), MsgButtons::Ok, MsgIcon::Exclamation,
+                              QStringLiteral("Warning")});
         return;
     }
 

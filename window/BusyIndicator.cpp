@@ -8,7 +8,7 @@
 namespace {
 const QColor LightCell(147, 189, 255);
 const QColor DarkCell(66, 123, 175);
-}
+} // namespace
 
 void frmMain::ShowBusyIndicator()
 {

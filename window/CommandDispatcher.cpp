@@ -21,33 +21,17 @@ void frmMain::imgButton_MouseUp(qint16 Index, qint16, qint16, float, float)
 
     // Unsigned, so negative numbers fall out with those above 5.
     switch (quint16(Index)) {
-    case 0:
-        AddCommand();
-        break;
-    case 1:
-        RemoveCommand();
-        break;
-    case 2:
-        ConvertCommand();
-        break;
-    case 3:
-        SettingsCommand();
-        break;
-    case 4:
-        HelpCommand();
-        break;
-    case 5:
-        ExitCommand();
-        break;
-    default:
-        break;
+    case 0: AddCommand(); break;
+    case 1: RemoveCommand(); break;
+    case 2: ConvertCommand(); break;
+    case 3: SettingsCommand(); break;
+    case 4: HelpCommand(); break;
+    case 5: ExitCommand(); break;
+    default: break;
     }
 }
 
-void frmMain::SettingsCommand()
-{
-    picSetting->show();
-}
+void frmMain::SettingsCommand() { picSetting->show(); }
 
 void frmMain::HelpCommand()
 {
@@ -55,7 +39,4 @@ void frmMain::HelpCommand()
     desktop().shellOpen(os().programFolder() + QStringLiteral("/help.chm"));
 }
 
-void frmMain::ExitCommand()
-{
-    os().endProgram();
-}
+void frmMain::ExitCommand() { os().endProgram(); }

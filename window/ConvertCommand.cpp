@@ -19,18 +19,15 @@ using TranscoderCommandLine::SettingPieces;
 
 namespace {
 
-QString filesLeft(int count)
-{
-    return QString::number(count) + QStringLiteral(" file(s) left");
-}
+QString filesLeft(int count) { return QString::number(count) + QStringLiteral(" file(s) left"); }
 
 SettingPieces piecesOf(const SettingsPanel &panel)
 {
     const auto piece = &SettingsPanel::SettingPiece;
-    return {piece(panel.cmbFPSAVI), piece(panel.cmbSizeAVI), piece(panel.cmbFPSWMV),
+    return {piece(panel.cmbFPSAVI),  piece(panel.cmbSizeAVI), piece(panel.cmbFPSWMV),
             piece(panel.cmbSizeWMV), piece(panel.cmbSizeMOV), piece(panel.cmbVBRMP4),
-            piece(panel.cmbFPSMP4), piece(panel.cmbSizeMP4), piece(panel.cmbVBR3GP),
-            piece(panel.cmbFPS3GP), piece(panel.cmbSize3GP), piece(panel.cmbAB3GP)};
+            piece(panel.cmbFPSMP4),  piece(panel.cmbSizeMP4), piece(panel.cmbVBR3GP),
+            piece(panel.cmbFPS3GP),  piece(panel.cmbSize3GP), piece(panel.cmbAB3GP)};
 }
 
 // The run reads the list itself, row by row, at each step.
@@ -99,8 +96,8 @@ void frmMain::ConvertCommand()
         desktop().messageBox({this, QStringLiteral("Converting Complete."), MsgButtons::Ok,
                               MsgIcon::Exclamation, QStringLiteral("OK")});
     } else {
-        desktop().messageBox({this, report.warningText(), MsgButtons::Ok, MsgIcon::Exclamation,
-                              QStringLiteral("Warning")});
+        desktop().messageBox(
+            {this, report.warningText(), MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Warning")});
     }
 }
 

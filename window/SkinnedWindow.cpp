@@ -7,7 +7,6 @@
 #include "platform/System.h"
 #include "window/ImageArea.h"
 
-
 void frmMain::Form_MouseDown(qint16, qint16, float, float)
 {
     // Any button moves the window, and the move ends at the release.
@@ -24,7 +23,4 @@ void frmMain::Form_MouseMove(qint16, qint16, float, float)
     picSetting->picSetting_MouseMove();
 }
 
-void frmMain::imgExit_Click()
-{
-    os().endProgram();
-}
+void frmMain::imgExit_Click() { os().endProgram(); }

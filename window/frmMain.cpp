@@ -44,10 +44,7 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     registerMainWindow(this);
 }
 
-frmMain::~frmMain()
-{
-    unregisterMainWindow(this);
-}
+frmMain::~frmMain() { unregisterMainWindow(this); }
 
 void frmMain::createControls()
 {
@@ -119,8 +116,7 @@ void frmMain::connectHandlers()
         ImageArea *title = imgMenu[i];
         connect(title, &ImageArea::mouseDown, this,
                 [this, index](int b) { imgMenu_MouseDown(index, qint16(b), 0, 0, 0); });
-        connect(title, &ImageArea::mouseMove, this,
-                [this, index] { imgMenu_MouseMove(index, 0, 0, 0, 0); });
+        connect(title, &ImageArea::mouseMove, this, [this, index] { imgMenu_MouseMove(index, 0, 0, 0, 0); });
         connect(title, &ImageArea::mouseUp, this,
                 [this, index](int b) { imgMenu_MouseUp(index, qint16(b), 0, 0, 0); });
     }

@@ -32,9 +32,9 @@ public:
     ~frmMain() override;
 
     // Controls, in the order the window defines them.
-    QListWidget *lstShell = nullptr;   // command holder of the run
-    QTimer *Timer1 = nullptr;          // busy indicator's 500 ms timer
-    QLineEdit *menuMsg = nullptr;      // command channel
+    QListWidget *lstShell = nullptr; // command holder of the run
+    QTimer *Timer1 = nullptr;        // busy indicator's 500 ms timer
+    QLineEdit *menuMsg = nullptr;    // command channel
     SettingsPanel *picSetting = nullptr;
     FileListView *LV = nullptr;
     QLabel *lblFileNo = nullptr;
@@ -53,7 +53,7 @@ public:
     qint16 BusyStep = 0;
     bool CalledFromMenu = false;
     qint16 CurrentFileIndex = 0;
-    QString HelpFile;   // program-wide help-file path, set at start-up
+    QString HelpFile; // program-wide help-file path, set at start-up
 
     // Start-up, before the window first shows. False: another instance runs,
     // and the program has been ended.
@@ -78,12 +78,12 @@ public:
     void menuMsg_Change();
 
     // The six commands.
-    void AddCommand();       // 0
-    void RemoveCommand();    // 1
-    void ConvertCommand();   // 2
-    void SettingsCommand();  // 3
-    void HelpCommand();      // 4
-    void ExitCommand();      // 5
+    void AddCommand();      // 0
+    void RemoveCommand();   // 1
+    void ConvertCommand();  // 2
+    void SettingsCommand(); // 3
+    void HelpCommand();     // 4
+    void ExitCommand();     // 5
 
     // Conversion run: the entries from CurrentFileIndex on.
     void ConvertNextFile();

@@ -11,15 +11,9 @@ namespace {
 frmMain *registeredMainWindow = nullptr;
 }
 
-frmMain *theMainWindow()
-{
-    return registeredMainWindow;
-}
+frmMain *theMainWindow() { return registeredMainWindow; }
 
-void registerMainWindow(frmMain *window)
-{
-    registeredMainWindow = window;
-}
+void registerMainWindow(frmMain *window) { registeredMainWindow = window; }
 
 void unregisterMainWindow(frmMain *window)
 {
@@ -52,8 +46,7 @@ frmPop::frmPop() : QWidget(nullptr)
     menuExit = addItem(menuFile, QStringLiteral("Exit(&E)"), &frmPop::menuExit_Click);
 
     menuTools = new QMenu(QStringLiteral("Convert"), this);
-    menuConverter = addItem(menuTools, QStringLiteral("Start Converting(&C)"),
-                            &frmPop::menuConverter_Click);
+    menuConverter = addItem(menuTools, QStringLiteral("Start Converting(&C)"), &frmPop::menuConverter_Click);
 
     menuSettings = new QMenu(QStringLiteral("Settings"), this);
     menuSetting = addItem(menuSettings, QStringLiteral("Settings(&S)"), &frmPop::menuSetting_Click);

@@ -47,7 +47,7 @@ public:
     void menuHelp_Click();
     void menuExit_Click();
 
-    void menuA_Click();   // About box
+    void menuA_Click(); // About box
 
     // The Remove menu.
     void menuRS_Click();

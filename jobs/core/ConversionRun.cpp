@@ -20,8 +20,7 @@ void tell(const std::function<void()> &step)
 
 // The transcoder's words, with the staged names it was given put back as
 // the user's own files.
-QString inUsersTerms(QString line, const CommandLine &command, const QString &source,
-                     const QString &output)
+QString inUsersTerms(QString line, const CommandLine &command, const QString &source, const QString &output)
 {
     return line.replace(command.stagedInput, source).replace(command.stagedOutput, output);
 }
@@ -34,9 +33,8 @@ QString transcoderFailure(const ProcessOutcome &outcome, const QString &line)
                               : QStringLiteral("the transcoder ended abnormally: ") + line;
     }
     if (outcome.exitCode != 0) {
-        return line.isEmpty()
-                   ? QStringLiteral("the transcoder failed (exit code %1)").arg(outcome.exitCode)
-                   : QStringLiteral("the transcoder failed: ") + line;
+        return line.isEmpty() ? QStringLiteral("the transcoder failed (exit code %1)").arg(outcome.exitCode)
+                              : QStringLiteral("the transcoder failed: ") + line;
     }
     return QString();
 }
@@ -46,24 +44,18 @@ QString deliveryFailure(const Delivery &delivery)
 {
     using Outcome = Delivery::Outcome;
     switch (delivery.outcome) {
-    case Outcome::Delivered:
-        return QString();
-    case Outcome::NoResult:
-        return QStringLiteral("the transcoder wrote no output");
-    case Outcome::EmptyResult:
-        return QStringLiteral("the transcoder wrote an empty output");
+    case Outcome::Delivered: return QString();
+    case Outcome::NoResult: return QStringLiteral("the transcoder wrote no output");
+    case Outcome::EmptyResult: return QStringLiteral("the transcoder wrote an empty output");
     case Outcome::FolderUnwritable:
         return QStringLiteral("the output folder does not exist or cannot be written");
-    case Outcome::ReadOnlyOutput:
-        return QStringLiteral("the output file is read-only");
+    case Outcome::ReadOnlyOutput: return QStringLiteral("the output file is read-only");
     case Outcome::WriteFailed:
         return QStringLiteral("the result could not be written to the output folder: ")
                + delivery.result.why();
     case Outcome::PlaceFailed:
-        return QStringLiteral("the result could not be put at the output path: ")
-               + delivery.result.why();
-    case Outcome::ForeignOutput:
-        return QStringLiteral("the output file belongs to another user");
+        return QStringLiteral("the result could not be put at the output path: ") + delivery.result.why();
+    case Outcome::ForeignOutput: return QStringLiteral("the output file belongs to another user");
     case Outcome::Replaced:
         return QStringLiteral("the output was replaced by another program while it was delivered");
     }
@@ -81,8 +73,7 @@ const QString &ConversionRun::workingFoldersProblem()
 {
     if (!foldersChecked_) {
         foldersChecked_ = true;
-        for (const QString &folder :
-             {system_.cacheFolder(), system_.stagingFolder(), system_.dataFolder()}) {
+        for (const QString &folder : {system_.cacheFolder(), system_.stagingFolder(), system_.dataFolder()}) {
             foldersProblem_ = system_.makePrivateFolder(folder);
             if (!foldersProblem_.isEmpty())
                 break;
@@ -99,16 +90,15 @@ void ConversionRun::copyTranscoders()
     const QString data = system_.dataFolder();
     for (int which = 0; which < RunFiles::Transcoders; ++which) {
         const QString copy = RunFiles::transcoderCopy(data, which);
-        transcoderCopies_[which] =
-            system_.copyFile(RunFiles::shippedTranscoder(program, which), copy);
+        transcoderCopies_[which] = system_.copyFile(RunFiles::shippedTranscoder(program, which), copy);
         // A copy that failed half-way must not be started.
         if (!transcoderCopies_[which])
             system_.deleteFile(copy);
     }
 }
 
-const RunReport &ConversionRun::convertEntries(const RunEntries &entries,
-                                               const SettingPieces &settings, qint16 &index)
+const RunReport &ConversionRun::convertEntries(const RunEntries &entries, const SettingPieces &settings,
+                                               qint16 &index)
 {
     const QString staging = system_.stagingFolder();
     const QString data = system_.dataFolder();
@@ -144,8 +134,8 @@ const RunReport &ConversionRun::convertEntries(const RunEntries &entries,
         }
         tell(observer.starting);
         if (!line) {
-            endRun(entries, k, output ? QStringLiteral("no output format")
-                                      : QStringLiteral("no output path"), NotReached);
+            endRun(entries, k, output ? QStringLiteral("no output format") : QStringLiteral("no output path"),
+                   NotReached);
             break;
         }
 
@@ -155,8 +145,7 @@ const RunReport &ConversionRun::convertEntries(const RunEntries &entries,
         } else {
             const QString cannotStart = startFailure(line->program);
             std::unique_ptr<ChildProcess> child =
-                cannotStart.isEmpty() ? system_.startProcess(line->program, line->arguments)
-                                      : nullptr;
+                cannotStart.isEmpty() ? system_.startProcess(line->program, line->arguments) : nullptr;
             if (!child) {
                 endRun(entries, k,
                        cannotStart.isEmpty() ? QStringLiteral("the transcoder could not be started")
@@ -174,8 +163,7 @@ const RunReport &ConversionRun::convertEntries(const RunEntries &entries,
                 endRun(entries, k, Interrupted, Interrupted);
                 break;
             }
-            failure = transcoderFailure(outcome,
-                                        inUsersTerms(outcome.lastErrorLine, *line, source, *output));
+            failure = transcoderFailure(outcome, inUsersTerms(outcome.lastErrorLine, *line, source, *output));
             if (failure.isEmpty())
                 failure = deliveryFailure(system_.deliver(line->stagedOutput, *output));
         }
@@ -243,8 +231,7 @@ QString ConversionRun::startFailure(const QString &program)
 }
 
 // Leaving the run: entry `from` for `reason`, the ones after it with `rest`.
-void ConversionRun::endRun(const RunEntries &entries, int from, const QString &reason,
-                           const QString &rest)
+void ConversionRun::endRun(const RunEntries &entries, int from, const QString &reason, const QString &rest)
 {
     tell(observer.finished);
     for (int k = from; k <= entries.count(); ++k)

@@ -25,11 +25,11 @@ public:
 
 // What the window shows while the run goes on. Unset ones are skipped.
 struct RunObserver {
-    std::function<void(int filesLeft)> counter;          // before each entry
-    std::function<void(const QString &line)> composed;   // the entry's command line
-    std::function<void()> starting;                      // about to start its transcoder
-    std::function<void()> started;                       // its transcoder runs
-    std::function<void()> finished;                      // the entry is over
+    std::function<void(int filesLeft)> counter;        // before each entry
+    std::function<void(const QString &line)> composed; // the entry's command line
+    std::function<void()> starting;                    // about to start its transcoder
+    std::function<void()> started;                     // its transcoder runs
+    std::function<void()> finished;                    // the entry is over
 };
 
 class ConversionRun {
@@ -45,8 +45,7 @@ public:
     // each entry delivered or failed, as the window's entry counter does.
     // Ends at the first entry that cannot be started or when interrupted.
     const RunReport &convertEntries(const RunEntries &entries,
-                                    const TranscoderCommandLine::SettingPieces &settings,
-                                    qint16 &index);
+                                    const TranscoderCommandLine::SettingPieces &settings, qint16 &index);
     // Wrap-up: the staging files, then both transcoder copies.
     void deleteWorkingFiles();
 
@@ -68,6 +67,6 @@ private:
     ChildProcess *running_ = nullptr;
     bool interrupted_ = false;
     bool foldersChecked_ = false;
-    QString foldersProblem_;   // empty: the working folders are the user's alone
+    QString foldersProblem_; // empty: the working folders are the user's alone
     RunReport report_;
 };

@@ -3,10 +3,7 @@
 namespace RunFiles {
 
 namespace {
-QString transcoderName(int which)
-{
-    return which == 0 ? QStringLiteral("conv") : QStringLiteral("conv1");
-}
+QString transcoderName(int which) { return which == 0 ? QStringLiteral("conv") : QStringLiteral("conv1"); }
 } // namespace
 
 QString shippedTranscoder(const QString &programFolder, int which)
@@ -16,14 +13,10 @@ QString shippedTranscoder(const QString &programFolder, int which)
 
 QString transcoderCopy(const QString &dataFolder, int which)
 {
-    return dataFolder + QLatin1Char('/') + transcoderName(which)
-           + QStringLiteral(".exe");
+    return dataFolder + QLatin1Char('/') + transcoderName(which) + QStringLiteral(".exe");
 }
 
-QString stagedInput(const QString &stagingFolder)
-{
-    return stagingFolder + QStringLiteral("/tmpFile.flv");
-}
+QString stagedInput(const QString &stagingFolder) { return stagingFolder + QStringLiteral("/tmpFile.flv"); }
 
 QString stagedOutput(const QString &stagingFolder, const QString &extension)
 {

@@ -10,8 +10,8 @@ namespace RunFiles {
 
 // The two transcoders: 0 is conv, 1 is conv1.
 constexpr int Transcoders = 2;
-QString shippedTranscoder(const QString &programFolder, int which);   // beside the program
-QString transcoderCopy(const QString &dataFolder, int which);         // what a run starts
+QString shippedTranscoder(const QString &programFolder, int which); // beside the program
+QString transcoderCopy(const QString &dataFolder, int which);       // what a run starts
 
 QString stagedInput(const QString &stagingFolder);
 QString stagedOutput(const QString &stagingFolder, const QString &extension);

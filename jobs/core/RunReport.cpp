@@ -3,7 +3,7 @@
 namespace {
 // A box of thousands of lines helps nobody: the rest is counted.
 constexpr int ListedFailures = 20;
-}
+} // namespace
 
 QString RunReport::warningText() const
 {
@@ -11,8 +11,7 @@ QString RunReport::warningText() const
     int listed = 0;
     for (const Failure &failure : failures) {
         if (listed++ == ListedFailures) {
-            text += QStringLiteral("\n... and %1 more not converted")
-                        .arg(failures.size() - ListedFailures);
+            text += QStringLiteral("\n... and %1 more not converted").arg(failures.size() - ListedFailures);
             break;
         }
         text += QStringLiteral("\n") + failure.outputPath + QStringLiteral(": ") + failure.reason;

@@ -11,9 +11,9 @@ struct RunReport {
         QString outputPath;
         QString reason;
     };
-    int entries = 0;     // entries in the list when the run ended
-    int converted = 0;   // delivered to their output paths
-    std::vector<Failure> failures;   // in list order, one per entry not delivered
+    int entries = 0;               // entries in the list when the run ended
+    int converted = 0;             // delivered to their output paths
+    std::vector<Failure> failures; // in list order, one per entry not delivered
 
     bool complete() const { return failures.empty() && converted == entries; }
     // The warning box's text for a run that was not complete.

@@ -17,17 +17,13 @@ QStringList frameSizes()
             QStringLiteral("640x480"), QStringLiteral("720x306"), QStringLiteral("720x320")};
 }
 
-QStringList mp4FrameSizes()
-{
-    return frameSizes().mid(4);
-}
+QStringList mp4FrameSizes() { return frameSizes().mid(4); }
 
 QStringList videoBitRates()
 {
-    return {QStringLiteral("40"),  QStringLiteral("80"),  QStringLiteral("120"),
-            QStringLiteral("128"), QStringLiteral("256"), QStringLiteral("384"),
-            QStringLiteral("512"), QStringLiteral("600"), QStringLiteral("640"),
-            QStringLiteral("768"), QStringLiteral("800"), QStringLiteral("900"),
+    return {QStringLiteral("40"),   QStringLiteral("80"),  QStringLiteral("120"), QStringLiteral("128"),
+            QStringLiteral("256"),  QStringLiteral("384"), QStringLiteral("512"), QStringLiteral("600"),
+            QStringLiteral("640"),  QStringLiteral("768"), QStringLiteral("800"), QStringLiteral("900"),
             QStringLiteral("1000"), QStringLiteral("1500")};
 }
 

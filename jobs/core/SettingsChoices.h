@@ -16,8 +16,8 @@ QStringList videoBitRates();
 QStringList audioBitRates();
 
 struct Setting {
-    QString box;          // the box's name, e.g. "cmbFPSAVI"
-    QStringList choices;  // in the order shown
+    QString box;         // the box's name, e.g. "cmbFPSAVI"
+    QStringList choices; // in the order shown
     QString byDefault;
 };
 

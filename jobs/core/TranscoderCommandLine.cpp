@@ -26,16 +26,12 @@ CommandLine assemble(const std::vector<Piece> &pieces)
     for (const Piece &piece : pieces) {
         line.display += piece.text;
         switch (piece.kind) {
-        case Piece::Kind::Program:
-            line.program = piece.text;
-            break;
+        case Piece::Kind::Program: line.program = piece.text; break;
         case Piece::Kind::Fixed:
             line.arguments += piece.text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
             break;
         case Piece::Kind::Setting:
-        case Piece::Kind::Path:
-            line.arguments += piece.text;
-            break;
+        case Piece::Kind::Path: line.arguments += piece.text; break;
         }
     }
     return line;
@@ -46,8 +42,8 @@ CommandLine assemble(const std::vector<Piece> &pieces)
 std::optional<OutputFormat> formatOf(const QString &outputPath)
 {
     const QString tail = outputPath.right(3).toUpper();
-    for (OutputFormat format : {OutputFormat::Avi, OutputFormat::Wmv, OutputFormat::Mov,
-                                OutputFormat::Mp4, OutputFormat::ThreeGp}) {
+    for (OutputFormat format : {OutputFormat::Avi, OutputFormat::Wmv, OutputFormat::Mov, OutputFormat::Mp4,
+                                OutputFormat::ThreeGp}) {
         if (tail == extensionOf(format).toUpper())
             return format;
     }
@@ -82,26 +78,50 @@ CommandLine compose(OutputFormat format, const SettingPieces &t, const QString &
     std::vector<Piece> pieces;
     switch (format) {
     case OutputFormat::Avi:
-        pieces = {program(conv), fixed(" -i "), input, fixed(" -r "), setting(t.fpsAvi),
+        pieces = {program(conv),    fixed(" -i "),      input,      fixed(" -r "), setting(t.fpsAvi),
                   fixed(" -y -s "), setting(t.sizeAvi), fixed(" "), output};
         break;
     case OutputFormat::Wmv:
-        pieces = {program(conv1), fixed(" -i "), input, fixed(" -vcodec wmv2 -r "),
-                  setting(t.fpsWmv), fixed(" -y -s "), setting(t.sizeWmv), fixed(" "), output};
+        pieces = {program(conv1),
+                  fixed(" -i "),
+                  input,
+                  fixed(" -vcodec wmv2 -r "),
+                  setting(t.fpsWmv),
+                  fixed(" -y -s "),
+                  setting(t.sizeWmv),
+                  fixed(" "),
+                  output};
         break;
     case OutputFormat::Mov:
-        pieces = {program(conv), fixed(" -y -i "), input, fixed(" -y "), fixed(" -s "),
-                  setting(t.sizeMov), fixed(" "), output};
+        pieces = {program(conv), fixed(" -y -i "),   input,      fixed(" -y "),
+                  fixed(" -s "), setting(t.sizeMov), fixed(" "), output};
         break;
     case OutputFormat::Mp4:
-        pieces = {program(conv), fixed(" -i "), input, fixed(" -b "), setting(t.vbrMp4),
-                  fixed(" -y -r "), setting(t.fpsMp4), fixed(" -s "), setting(t.sizeMp4),
-                  fixed(" "), output};
+        pieces = {program(conv),
+                  fixed(" -i "),
+                  input,
+                  fixed(" -b "),
+                  setting(t.vbrMp4),
+                  fixed(" -y -r "),
+                  setting(t.fpsMp4),
+                  fixed(" -s "),
+                  setting(t.sizeMp4),
+                  fixed(" "),
+                  output};
         break;
     case OutputFormat::ThreeGp:
-        pieces = {program(conv), fixed(" -i "), input, fixed(" -b "), setting(t.vbr3gp),
-                  fixed(" -y -r "), setting(t.fps3gp), fixed(" -s "), setting(t.size3gp),
-                  fixed(" -acodec libamr_nb -ar 8000 -ab "), setting(t.ab3gp), fixed(" "),
+        pieces = {program(conv),
+                  fixed(" -i "),
+                  input,
+                  fixed(" -b "),
+                  setting(t.vbr3gp),
+                  fixed(" -y -r "),
+                  setting(t.fps3gp),
+                  fixed(" -s "),
+                  setting(t.size3gp),
+                  fixed(" -acodec libamr_nb -ar 8000 -ab "),
+                  setting(t.ab3gp),
+                  fixed(" "),
                   output};
         break;
     }

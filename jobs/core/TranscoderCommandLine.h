@@ -28,17 +28,17 @@ struct SettingPieces {
 };
 
 struct CommandLine {
-    QString display;        // the whole line as text, nothing quoted
-    QString program;        // exact path of the transcoder copy to start
-    QStringList arguments;  // one per fixed word, exactly one per setting piece
-    QString stagedInput;    // the file the line reads
-    QString stagedOutput;   // the file the line names last
+    QString display;       // the whole line as text, nothing quoted
+    QString program;       // exact path of the transcoder copy to start
+    QStringList arguments; // one per fixed word, exactly one per setting piece
+    QString stagedInput;   // the file the line reads
+    QString stagedOutput;  // the file the line names last
 };
 
 // The staged output a format's line names (the staged input: RunFiles).
 QString stagedOutputPath(const QString &stagingFolder, OutputFormat format);
 
-CommandLine compose(OutputFormat format, const SettingPieces &pieces,
-                    const QString &dataFolder, const QString &stagingFolder);
+CommandLine compose(OutputFormat format, const SettingPieces &pieces, const QString &dataFolder,
+                    const QString &stagingFolder);
 
 } // namespace TranscoderCommandLine

@@ -20,13 +20,13 @@ constexpr QRect toolButton(int i) { return pixels(imgButton(i)); }
 
 const std::array<QString, MenuCount> MenuCaptions = {QStringLiteral("File"), QStringLiteral("Convert"),
                                                      QStringLiteral("Settings"), QStringLiteral("About")};
-const std::array<QString, ButtonCount> ButtonLabels = {QStringLiteral("Add"),      QStringLiteral("Remove"),
-                                                       QStringLiteral("Convert"),  QStringLiteral("Settings"),
-                                                       QStringLiteral("Help"),     QStringLiteral("Exit")};
+const std::array<QString, ButtonCount> ButtonLabels = {QStringLiteral("Add"),     QStringLiteral("Remove"),
+                                                       QStringLiteral("Convert"), QStringLiteral("Settings"),
+                                                       QStringLiteral("Help"),    QStringLiteral("Exit")};
 
 // Strips of the body, top to bottom.
-constexpr int TitleBottom = 28;     // last row of the title strip
-constexpr int MenuBottom = 48;      // last row of the menu-title strip
+constexpr int TitleBottom = 28; // last row of the title strip
+constexpr int MenuBottom = 48;  // last row of the menu-title strip
 constexpr int FooterTop = 455;
 
 } // namespace Layout

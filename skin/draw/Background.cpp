@@ -186,8 +186,8 @@ void footer(QPainter &p)
     Text::draw(p, QRect(16, FooterTop + 3, 300, 24), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Morvane Converter"), Text::font(12, true), QColor(225, 235, 250));
     Text::draw(p, QRect(300, FooterTop + 3, 280, 24), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("FLV to AVI \u00b7 WMV \u00b7 MOV \u00b7 MP4 \u00b7 3GP"), Text::font(11, false),
-               QColor(170, 192, 225));
+               QStringLiteral("FLV to AVI \u00b7 WMV \u00b7 MOV \u00b7 MP4 \u00b7 3GP"),
+               Text::font(11, false), QColor(170, 192, 225));
 }
 
 void outline(QPainter &p)
@@ -197,7 +197,8 @@ void outline(QPainter &p)
     p.drawRect(Body.adjusted(0, 0, -1, -1));
     // Round off the cut corners with the pixel diagonally inside each cut.
     const int l = Body.left(), t = Body.top(), r = Body.right(), b = Body.bottom();
-    for (const QPoint &pt : {QPoint(l + 1, t + 1), QPoint(r - 1, t + 1), QPoint(l + 1, b - 1), QPoint(r - 1, b - 1)})
+    for (const QPoint &pt :
+         {QPoint(l + 1, t + 1), QPoint(r - 1, t + 1), QPoint(l + 1, b - 1), QPoint(r - 1, b - 1)})
         p.drawPoint(pt);
 }
 

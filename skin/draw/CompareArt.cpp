@@ -50,7 +50,8 @@ Difference measure(const QImage &committed, const QImage &drawn)
     const QImage b = drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int width = a.width(), height = a.height();
     const int blocksAcross = (width + BlockSize - 1) / BlockSize;
-    std::vector<std::array<qint64, 4>> blockSums(size_t(blocksAcross) * ((height + BlockSize - 1) / BlockSize));
+    std::vector<std::array<qint64, 4>> blockSums(size_t(blocksAcross)
+                                                 * ((height + BlockSize - 1) / BlockSize));
     std::array<qint64, 4> sums{};
     for (int y = 0; y < height; ++y) {
         const auto *rowA = reinterpret_cast<const QRgb *>(a.constScanLine(y));
@@ -81,7 +82,7 @@ Difference measure(const QImage &committed, const QImage &drawn)
 bool alike(const Difference &d)
 {
     return !d.sizeDiffers && d.pixelsOver == 0 && d.pictureShift <= PictureShiftTolerance
-        && d.blockShift <= BlockShiftTolerance;
+           && d.blockShift <= BlockShiftTolerance;
 }
 
 bool foldersAlike(const QString &committedFolder, const QString &drawnFolder)
@@ -89,7 +90,8 @@ bool foldersAlike(const QString &committedFolder, const QString &drawnFolder)
     const QStringList committed = QDir(committedFolder).entryList(QDir::Files, QDir::Name);
     const QStringList drawn = QDir(drawnFolder).entryList(QDir::Files, QDir::Name);
     if (committed != drawn) {
-        std::fprintf(stderr, "the pictures drawn are not the committed ones\n  committed: %s\n  drawn:     %s\n",
+        std::fprintf(stderr,
+                     "the pictures drawn are not the committed ones\n  committed: %s\n  drawn:     %s\n",
                      qPrintable(committed.join(' ')), qPrintable(drawn.join(' ')));
         return false;
     }
@@ -108,8 +110,8 @@ bool foldersAlike(const QString &committedFolder, const QString &drawnFolder)
             continue;
         same = false;
         if (d.sizeDiffers)
-            std::fprintf(stderr, "%s: %dx%d drawn, %dx%d committed\n", qPrintable(name), b.width(), b.height(),
-                         a.width(), a.height());
+            std::fprintf(stderr, "%s: %dx%d drawn, %dx%d committed\n", qPrintable(name), b.width(),
+                         b.height(), a.width(), a.height());
         else
             std::fprintf(stderr,
                          "%s: %d pixels off by more than %d (largest %d), mean shift %.2f (at most %.1f), "

@@ -11,10 +11,10 @@ namespace CompareArt {
 
 struct Difference {
     bool sizeDiffers = false;
-    int largest = 0;              // largest difference of one channel of one pixel
-    int pixelsOver = 0;           // pixels with a channel further off than PixelTolerance
-    double pictureShift = 0;      // largest mean difference of a channel over the picture
-    double blockShift = 0;        // the same over the worst 16 x 16 block
+    int largest = 0;         // largest difference of one channel of one pixel
+    int pixelsOver = 0;      // pixels with a channel further off than PixelTolerance
+    double pictureShift = 0; // largest mean difference of a channel over the picture
+    double blockShift = 0;   // the same over the worst 16 x 16 block
 };
 
 // Measured with the committed art: JPEG at Qt's quality 90 instead of 95, or

@@ -104,7 +104,7 @@ void convert(QPainter &p)
         // The head at the arc's end, pointing along it.
         const qreal end = qDegreesToRadians(start + 140);
         const QPointF tip = centre + QPointF(12 * qCos(end), -12 * qSin(end));
-        const QPointF along(-qSin(end), -qCos(end));   // direction of travel
+        const QPointF along(-qSin(end), -qCos(end)); // direction of travel
         const QPointF out(qCos(end), -qSin(end));
         QPolygonF head;
         head << tip + along * 5.5 << tip + out * 5 << tip - out * 5;
@@ -230,8 +230,8 @@ void programMark(QPainter &painter, const QRectF &box)
     }
     // The arrow of conversion.
     QPolygonF arrow;
-    arrow << QPointF(6, 14) << QPointF(17, 14) << QPointF(17, 11) << QPointF(26, 16)
-          << QPointF(17, 21) << QPointF(17, 18) << QPointF(6, 18);
+    arrow << QPointF(6, 14) << QPointF(17, 14) << QPointF(17, 11) << QPointF(26, 16) << QPointF(17, 21)
+          << QPointF(17, 18) << QPointF(6, 18);
     painter.setBrush(QColor(255, 176, 40));
     painter.drawPolygon(arrow);
     painter.restore();

@@ -45,8 +45,8 @@ QImage menuTitle(const QImage &background, int index, bool pressed)
         p.setPen(Palette::TitleHoverFrame);
     }
     p.drawRect(frame);
-    Text::menuCaption(p, QRect(pressed ? QPoint(1, 1) : QPoint(0, 0), area.size()), Layout::MenuCaptions[index],
-                      pressed ? QColor(255, 255, 255) : Palette::MenuText);
+    Text::menuCaption(p, QRect(pressed ? QPoint(1, 1) : QPoint(0, 0), area.size()),
+                      Layout::MenuCaptions[index], pressed ? QColor(255, 255, 255) : Palette::MenuText);
     return picture;
 }
 

@@ -14,7 +14,7 @@ bool faceIsPresent()
     // A missing face is replaced, and a missing bold one drawn emboldened,
     // both silently.
     return QFontInfo(font(12, false)).family() == Face
-        && QFontDatabase::styles(Face).contains(QStringLiteral("Bold"));
+           && QFontDatabase::styles(Face).contains(QStringLiteral("Bold"));
 }
 
 QFont font(int pixelSize, bool bold)

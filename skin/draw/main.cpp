@@ -38,7 +38,8 @@ int main(int argc, char *argv[])
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
     if (argc == 4 && std::strcmp(argv[1], "--compare") == 0)
-        return CompareArt::foldersAlike(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+        return CompareArt::foldersAlike(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])) ? 0
+                                                                                                          : 1;
     if (argc != 2) {
         std::fprintf(stderr, "usage: morvane-skin-draw <output folder>\n"
                              "       morvane-skin-draw --compare <committed folder> <drawn folder>\n");

@@ -24,7 +24,7 @@ public:
         setGeometry(geometry);
     }
 
-    std::vector<QPoint> presses;   // global points
+    std::vector<QPoint> presses; // global points
 
 protected:
     void mousePressEvent(QMouseEvent *event) override

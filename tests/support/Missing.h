@@ -16,18 +16,15 @@
 
 namespace Missing {
 
-inline bool mustFail()
-{
-    return qEnvironmentVariableIntValue("MORVANE_NO_SKIP") != 0;
-}
+inline bool mustFail() { return qEnvironmentVariableIntValue("MORVANE_NO_SKIP") != 0; }
 
 } // namespace Missing
 
 // Returns from the calling test (or its SetUp), as GTEST_SKIP does.
-#define SKIP_OR_FAIL_MISSING(message)                                                              \
-    do {                                                                                           \
-        if (::Missing::mustFail())                                                                 \
-            GTEST_FAIL() << message << " (MORVANE_NO_SKIP is set: a missing set-up fails)";        \
-        else                                                                                       \
-            GTEST_SKIP() << message;                                                               \
+#define SKIP_OR_FAIL_MISSING(message)                                                                        \
+    do {                                                                                                     \
+        if (::Missing::mustFail())                                                                           \
+            GTEST_FAIL() << message << " (MORVANE_NO_SKIP is set: a missing set-up fails)";                  \
+        else                                                                                                 \
+            GTEST_SKIP() << message;                                                                         \
     } while (false)

@@ -13,16 +13,10 @@
 
 namespace RealInput {
 
-inline bool haveXdotool()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
-}
+inline bool haveXdotool() { return !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(); }
 
 // True when a window manager runs on this display (with-xvfb started one).
-inline bool underWindowManager()
-{
-    return !qEnvironmentVariableIsEmpty("MORVANE_XTEST_WM");
-}
+inline bool underWindowManager() { return !qEnvironmentVariableIsEmpty("MORVANE_XTEST_WM"); }
 
 // Runs xdotool with these arguments, handling events until it has ended
 // and for a short while after, so that the last events have arrived.
@@ -44,10 +38,7 @@ inline bool xdotool(const QStringList &arguments, int settleMs = 150)
     return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
 }
 
-inline QString number(int v)
-{
-    return QString::number(v);
-}
+inline QString number(int v) { return QString::number(v); }
 
 // Press `button` at a global point, move by `by` in two steps, release there.
 inline bool drag(int button, QPoint from, QPoint by)
@@ -55,8 +46,8 @@ inline bool drag(int button, QPoint from, QPoint by)
     const QPoint mid = from + by / 2, to = from + by;
     const QString b = number(button);
     return xdotool({"mousemove", number(from.x()), number(from.y()), "mousedown", b, "sleep", "0.05",
-                    "mousemove", number(mid.x()), number(mid.y()), "sleep", "0.05",
-                    "mousemove", number(to.x()), number(to.y()), "sleep", "0.05", "mouseup", b});
+                    "mousemove", number(mid.x()), number(mid.y()), "sleep", "0.05", "mousemove",
+                    number(to.x()), number(to.y()), "sleep", "0.05", "mouseup", b});
 }
 
 inline bool click(int button, QPoint at)
@@ -64,9 +55,6 @@ inline bool click(int button, QPoint at)
     return xdotool({"mousemove", number(at.x()), number(at.y()), "click", number(button)});
 }
 
-inline bool movePointer(QPoint to)
-{
-    return xdotool({"mousemove", number(to.x()), number(to.y())});
-}
+inline bool movePointer(QPoint to) { return xdotool({"mousemove", number(to.x()), number(to.y())}); }
 
 } // namespace RealInput

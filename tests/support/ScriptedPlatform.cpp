@@ -3,15 +3,9 @@
 #include <QAction>
 #include <QCoreApplication>
 
-ScriptedPlatform::ScriptedPlatform()
-{
-    previousDesktop_ = setDesktop(this);
-}
+ScriptedPlatform::ScriptedPlatform() { previousDesktop_ = setDesktop(this); }
 
-ScriptedPlatform::~ScriptedPlatform()
-{
-    setDesktop(previousDesktop_);
-}
+ScriptedPlatform::~ScriptedPlatform() { setDesktop(previousDesktop_); }
 
 MsgAnswer ScriptedPlatform::messageBox(const MessageBoxRequest &request)
 {
@@ -66,10 +60,7 @@ void ScriptedPlatform::popupMenu(QMenu *menu, const QPoint &globalPos)
     }
 }
 
-QPoint ScriptedPlatform::pointerPosition()
-{
-    return pointer;
-}
+QPoint ScriptedPlatform::pointerPosition() { return pointer; }
 
 bool ScriptedPlatform::shellOpen(const QString &path)
 {

@@ -55,4 +55,3 @@ public:
 private:
     Desktop *previousDesktop_ = nullptr;
 };
-

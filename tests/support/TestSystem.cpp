@@ -4,15 +4,9 @@
 
 #include <cerrno>
 
-TestSystem::TestSystem()
-{
-    previous_ = setSystem(this);
-}
+TestSystem::TestSystem() { previous_ = setSystem(this); }
 
-TestSystem::~TestSystem()
-{
-    setSystem(previous_);
-}
+TestSystem::~TestSystem() { setSystem(previous_); }
 
 const TestSystem::Fault *TestSystem::faultFor(const char *call, const QString &path) const
 {
@@ -37,20 +31,11 @@ SysResult TestSystem::deleteFile(const QString &path)
     return real_.deleteFile(path);
 }
 
-bool TestSystem::isPlainFile(const QString &path)
-{
-    return real_.isPlainFile(path);
-}
+bool TestSystem::isPlainFile(const QString &path) { return real_.isPlainFile(path); }
 
-bool TestSystem::isFolder(const QString &path)
-{
-    return real_.isFolder(path);
-}
+bool TestSystem::isFolder(const QString &path) { return real_.isFolder(path); }
 
-QString TestSystem::makePrivateFolder(const QString &path)
-{
-    return real_.makePrivateFolder(path);
-}
+QString TestSystem::makePrivateFolder(const QString &path) { return real_.makePrivateFolder(path); }
 
 Delivery TestSystem::deliver(const QString &stagedResult, const QString &outputPath)
 {
@@ -89,30 +74,17 @@ Delivery TestSystem::deliver(const QString &stagedResult, const QString &outputP
     return ResultDelivery::deliver(stagedResult, outputPath, calls);
 }
 
-std::unique_ptr<ChildProcess> TestSystem::startProcess(const QString &program,
-                                                       const QStringList &arguments)
+std::unique_ptr<ChildProcess> TestSystem::startProcess(const QString &program, const QStringList &arguments)
 {
     if (faultFor("startProcess", program))
         return nullptr;
     return real_.startProcess(program, arguments);
 }
 
-bool TestSystem::previousInstanceRunning()
-{
-    return otherInstanceRunning;
-}
+bool TestSystem::previousInstanceRunning() { return otherInstanceRunning; }
 
-void TestSystem::endProgram()
-{
-    ++endProgramCalls;
-}
+void TestSystem::endProgram() { ++endProgramCalls; }
 
-QString TestSystem::programFolder()
-{
-    return programDir.path();
-}
+QString TestSystem::programFolder() { return programDir.path(); }
 
-QString TestSystem::cacheFolder()
-{
-    return cacheDir.path() + QStringLiteral("/morvane-converter");
-}
+QString TestSystem::cacheFolder() { return cacheDir.path() + QStringLiteral("/morvane-converter"); }

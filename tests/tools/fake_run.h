@@ -28,10 +28,7 @@ struct FakeRun {
     frmMain window;
     QTemporaryDir work;
 
-    static QString fakeTranscoder()
-    {
-        return QStringLiteral(MORVANE_TEST_TOOLS_DIR "/fake_transcoder");
-    }
+    static QString fakeTranscoder() { return QStringLiteral(MORVANE_TEST_TOOLS_DIR "/fake_transcoder"); }
 
     QString program() { return scripted.programFolder(); }
     QString staging() { return scripted.stagingFolder(); }

@@ -137,7 +137,8 @@ int main(int argc, char **argv)
     const std::string mode = firstLine(input);
 
     if (mode == "FAIL") {
-        std::fprintf(stderr, "fake transcoder: something went wrong\nfake transcoder: cannot encode this input\n");
+        std::fprintf(stderr,
+                     "fake transcoder: something went wrong\nfake transcoder: cannot encode this input\n");
         return 1;
     }
     if (mode == "NOTHING")
