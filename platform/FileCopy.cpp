@@ -32,6 +32,17 @@ ssize_t readAndWrite(int in, int out, size_t count)
     return got;
 }
 
+// A regular file to copy from, and what it is.
+SysResult openSource(const QString &source, UniqueFd &in, struct stat &st)
+{
+    in = UniqueFd(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
+    if (!in)
+        return {errno};
+    if (::fstat(in.get(), &st) != 0)
+        return {errno};
+    return S_ISREG(st.st_mode) ? SysResult{} : SysResult{EINVAL};
+}
+
 } // namespace
 
 ssize_t FileCopy::copyChunk(int in, int out, size_t count)
@@ -58,14 +69,10 @@ SysResult FileCopy::copyAll(int in, int out, const ChunkCopier &chunk)
 
 SysResult FileCopy::copyReplacing(const QString &source, const QString &destination)
 {
-    UniqueFd in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
-    if (!in)
-        return {errno};
+    UniqueFd in;
     struct stat st {};
-    if (::fstat(in.get(), &st) != 0)
-        return {errno};
-    if (!S_ISREG(st.st_mode))
-        return {EINVAL};
+    if (const SysResult opened = openSource(source, in, st); !opened)
+        return opened;
     UniqueFd out(::open(QFile::encodeName(destination).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
                         st.st_mode & 07777));
     if (!out)
@@ -79,14 +86,10 @@ SysResult FileCopy::copyReplacing(const QString &source, const QString &destinat
 
 SysResult FileCopy::copyToNewFile(const QString &source, const QString &destination)
 {
-    UniqueFd in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
-    if (!in)
-        return {errno};
+    UniqueFd in;
     struct stat st {};
-    if (::fstat(in.get(), &st) != 0)
-        return {errno};
-    if (!S_ISREG(st.st_mode))
-        return {EINVAL};
+    if (const SysResult opened = openSource(source, in, st); !opened)
+        return opened;
     const QByteArray target = QFile::encodeName(destination);
     if (::unlink(target.constData()) != 0 && errno != ENOENT)
         return {errno};

@@ -6,20 +6,21 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$top/build"
-log="$top/build/setup.log"
-echo "run: installing missing packages (log: build/setup.log)"
-if ! sh "$top/scripts/install-deps.sh" --run >"$log" 2>&1; then
-    tail -n 30 "$log" >&2
-    echo "run: installing the packages failed; the whole log is in build/setup.log" >&2
-    exit 1
-fi
-log="$top/build/build.log"
-echo "run: building the program (the first build takes a few minutes; log: build/build.log)"
-if ! sh "$top/scripts/build.sh" --run >"$log" 2>&1; then
-    tail -n 30 "$log" >&2
-    echo "run: the build failed; the whole log is in build/build.log" >&2
-    exit 1
-fi
+# step LOG WHAT FAILURE COMMAND...: one line, the command's output in build/LOG.
+step() {
+    log=$1 what=$2 failure=$3
+    shift 3
+    echo "run: $what (log: build/$log)"
+    if ! "$@" >"$top/build/$log" 2>&1; then
+        tail -n 30 "$top/build/$log" >&2
+        echo "run: $failure; the whole log is in build/$log" >&2
+        exit 1
+    fi
+}
+step setup.log "installing missing packages" "installing the packages failed" \
+    sh "$top/scripts/install-deps.sh" --run
+step build.log "building the program (the first build takes a few minutes)" "the build failed" \
+    sh "$top/scripts/build.sh" --run
 xpid=""; scratch=""
 stop_server() {
     if [ -n "$xpid" ]; then kill "$xpid" 2>/dev/null; wait "$xpid" 2>/dev/null; fi
