@@ -27,7 +27,7 @@ struct BenchRun {
         if (!window.Form_Load())
             return false;
         for (const char *name : {"conv.dll", "conv1.dll"}) {
-            if (!FileCopy::copyReplacing(fakeTranscoder(),
+            if (!FileCopy::copyToNewFile(fakeTranscoder(),
                                          platform.programFolder() + QLatin1Char('/') + name))
                 return false;
         }

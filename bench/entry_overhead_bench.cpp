@@ -25,7 +25,7 @@ int main(int argc, char **argv)
     // The same work by hand: stage, start the stand-in, deliver.
     const QString shellData = run.path("shell/data");
     QDir().mkpath(shellData);
-    if (!FileCopy::copyReplacing(BenchRun::fakeTranscoder(), shellData + "/conv.exe"))
+    if (!FileCopy::copyToNewFile(BenchRun::fakeTranscoder(), shellData + "/conv.exe"))
         fail("stand-in copy");
     const QString script =
         QStringLiteral("src=\"$1\"; stage=\"$2\"; conv=\"$3\"; out=\"$4\"\n"

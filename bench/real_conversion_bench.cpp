@@ -68,7 +68,7 @@ int main(int argc, char **argv)
     window.Form_Load();
     QTemporaryDir work;
     for (const char *name : {"conv.dll", "conv1.dll"})
-        FileCopy::copyReplacing(build + '/' + name, platform.programFolder() + '/' + name);
+        FileCopy::copyToNewFile(build + '/' + name, platform.programFolder() + '/' + name);
 
     const QString source = work.path() + "/ten.flv";
     if (runToEnd("ffmpeg", {"-nostdin", "-loglevel", "error", "-f", "lavfi", "-i",
@@ -85,7 +85,7 @@ int main(int argc, char **argv)
     // The direct runs read a staged copy and write staging names of their own.
     const QString direct = work.path() + "/direct";
     QDir().mkpath(direct);
-    FileCopy::copyReplacing(source, RunFiles::stagedInput(direct));
+    FileCopy::copyToNewFile(source, RunFiles::stagedInput(direct));
 
     std::printf("Five formats of a 10 s 320x240 FLV (defaults)\n");
     for (int round = 1; round <= Rounds; ++round) {

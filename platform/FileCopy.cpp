@@ -67,32 +67,16 @@ SysResult FileCopy::copyAll(int in, int out, const ChunkCopier &chunk)
     }
 }
 
-SysResult FileCopy::copyReplacing(const QString &source, const QString &destination)
-{
-    UniqueFd in;
-    struct stat st {};
-    if (const SysResult opened = openSource(source, in, st); !opened)
-        return opened;
-    UniqueFd out(::open(QFile::encodeName(destination).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
-                        st.st_mode & 07777));
-    if (!out)
-        return {errno};
-    // An existing destination keeps its old bits otherwise; the copy takes the source's.
-    ::fchmod(out.get(), st.st_mode & 07777);
-    if (const SysResult copied = copyAll(in.get(), out.get()); !copied)
-        return copied;
-    return out.close();
-}
-
 SysResult FileCopy::copyToNewFile(const QString &source, const QString &destination)
 {
-    UniqueFd in;
-    struct stat st {};
-    if (const SysResult opened = openSource(source, in, st); !opened)
-        return opened;
+    // Emptied first, so that whatever follows nothing old passes for the copy.
     const QByteArray target = QFile::encodeName(destination);
     if (::unlink(target.constData()) != 0 && errno != ENOENT)
         return {errno};
+    UniqueFd in;
+    struct stat st {};
+    if (const SysResult opened = openSource(source, in, st); !opened)
+        return opened;
     UniqueFd out(::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!out)
         return {errno};

@@ -18,14 +18,10 @@ using ChunkCopier = std::function<ssize_t(int in, int out, size_t count)>;
 // Copies the rest of in to out, chunk by chunk.
 SysResult copyAll(int in, int out, const ChunkCopier &chunk = copyChunk);
 
-// Copies source over destination, replacing it and keeping the source's
-// permission bits. Fails when the copy could not be made completely.
-SysResult copyReplacing(const QString &source, const QString &destination);
-
 // Copies source into a new file at destination for a folder of the
-// program's own: the name is deleted first and made anew exclusively, never
-// through a link, with the source's owner bits only. Nothing is left at
-// destination when the copy fails.
+// program's own: the name is deleted first, whatever happens next, and made
+// anew exclusively, never through a link, with the source's owner bits only.
+// Nothing is left at destination when the copy fails.
 SysResult copyToNewFile(const QString &source, const QString &destination);
 
 } // namespace FileCopy

@@ -166,28 +166,32 @@ Delivery deliver(const QString &stagedResult, const QString &outputPath, const C
             return failed(Outcome::ReadOnlyOutput, EACCES);
     }
     struct stat folderStat {};
-    const bool foreignInStickyFolder = exists && existing.st_uid != ::geteuid()
-                                       && ::fstat(folder.get(), &folderStat) == 0
-                                       && (folderStat.st_mode & S_ISVTX);
+    if (::fstat(folder.get(), &folderStat) != 0)
+        return failed(Outcome::FolderUnwritable, errno);
+    const bool foreignInStickyFolder =
+        exists && existing.st_uid != ::geteuid() && (folderStat.st_mode & S_ISVTX);
     // A link at the output is replaced, not followed: the new file is a new one.
     const Looks looks = looksFor(exists && S_ISREG(existing.st_mode) ? &existing : nullptr);
 
-    // Flushed before it takes the old file's place, so that a crash soon
-    // after never leaves an empty file where a good one stood.
-    SysResult ready = giveLooks(result.get(), looks);
-    if (ready && ::fsync(result.get()) != 0)
-        ready = {errno};
-    if (!ready)
-        return {Outcome::WriteFailed, ready};
-
-    // One file system: one atomic rename, nothing copied.
-    if (calls.renameAt(AT_FDCWD, staged.constData(), folder.get(), name.constData()) == 0) {
-        if (!outputIs(folder.get(), name, result.get()))
-            return failed(Outcome::Replaced, 0);
-        return {};
+    // One file system: one atomic rename, nothing copied. On another one the
+    // rename could only fail, and the copy beside is flushed by itself.
+    if (made.st_dev == folderStat.st_dev) {
+        // Flushed before it takes the old file's place, so that a crash soon
+        // after never leaves an empty file where a good one stood.
+        SysResult ready = giveLooks(result.get(), looks);
+        if (ready && ::fsync(result.get()) != 0)
+            ready = {errno};
+        if (!ready)
+            return {Outcome::WriteFailed, ready};
+        if (calls.renameAt(AT_FDCWD, staged.constData(), folder.get(), name.constData()) == 0) {
+            if (!outputIs(folder.get(), name, result.get()))
+                return failed(Outcome::Replaced, 0);
+            return {};
+        }
+        // A second mount of the same file system refuses it too (EXDEV).
+        if (errno != EXDEV)
+            return renameFailed(errno, foreignInStickyFolder);
     }
-    if (errno != EXDEV)
-        return renameFailed(errno, foreignInStickyFolder);
     return copyBeside(result.get(), folder.get(), name, looks, foreignInStickyFolder, calls);
 }
 

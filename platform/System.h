@@ -57,8 +57,9 @@ public:
     virtual ~System() = default;
 
     // Copies source into a new file at destination: whatever the name held
-    // is deleted first, the file is made exclusively, never through a link,
-    // with the owner's permission bits of the source only.
+    // is deleted first, even when the copy then fails; the file is made
+    // exclusively, never through a link, with the owner's permission bits of
+    // the source only, and nothing is left of a copy that failed.
     virtual SysResult copyFile(const QString &source, const QString &destination) = 0;
     virtual SysResult deleteFile(const QString &path) = 0;
     virtual bool isPlainFile(const QString &path) = 0; // regular, not dot-named

@@ -73,7 +73,7 @@ struct RunBench {
         sys.makePrivateFolder(sys.stagingFolder());
         sys.makePrivateFolder(sys.dataFolder());
         for (int which = 0; which < RunFiles::Transcoders; ++which) {
-            FileCopy::copyReplacing(MORVANE_TEST_TOOLS_DIR "/fake_transcoder",
+            FileCopy::copyToNewFile(MORVANE_TEST_TOOLS_DIR "/fake_transcoder",
                                     RunFiles::shippedTranscoder(sys.programFolder(), which));
         }
     }

@@ -93,7 +93,7 @@ protected:
         }
         ASSERT_TRUE(window.Form_Load());
         for (const char *name : {"conv.dll", "conv1.dll"})
-            ASSERT_TRUE(FileCopy::copyReplacing(build + '/' + name, scripted.programFolder() + '/' + name));
+            ASSERT_TRUE(FileCopy::copyToNewFile(build + '/' + name, scripted.programFolder() + '/' + name));
 
         // Five seconds of moving picture and a tone, as a Flash video.
         source = work.path() + "/my clip.flv";

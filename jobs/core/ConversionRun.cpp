@@ -89,11 +89,9 @@ void ConversionRun::copyTranscoders()
     const QString program = system_.programFolder();
     const QString data = system_.dataFolder();
     for (int which = 0; which < RunFiles::Transcoders; ++which) {
-        const QString copy = RunFiles::transcoderCopy(data, which);
-        transcoderCopies_[which] = system_.copyFile(RunFiles::shippedTranscoder(program, which), copy);
-        // A copy that failed half-way must not be started.
-        if (!transcoderCopies_[which])
-            system_.deleteFile(copy);
+        // A copy that failed leaves no file, not even an earlier run's.
+        transcoderCopies_[which] = system_.copyFile(RunFiles::shippedTranscoder(program, which),
+                                                    RunFiles::transcoderCopy(data, which));
     }
 }
 
@@ -120,8 +118,8 @@ const RunReport &ConversionRun::convertEntries(const RunEntries &entries, const 
         const std::optional<QString> output = entries.output(k);
         const std::optional<OutputFormat> format = formatOf(output.value_or(QString()));
 
-        // Nothing an earlier entry or run left may pass for this entry's result.
-        system_.deleteFile(RunFiles::stagedInput(staging));
+        // Nothing an earlier entry or run left may pass for this entry's
+        // result; the staging copy empties its own name.
         if (format)
             system_.deleteFile(stagedOutputPath(staging, *format));
         const SysResult staged = system_.copyFile(source, RunFiles::stagedInput(staging));

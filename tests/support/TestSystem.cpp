@@ -19,8 +19,11 @@ const TestSystem::Fault *TestSystem::faultFor(const char *call, const QString &p
 
 SysResult TestSystem::copyFile(const QString &source, const QString &destination)
 {
-    if (const Fault *fault = faultFor("copyFile", destination))
+    // A failing copy still empties the name first, as the real one does.
+    if (const Fault *fault = faultFor("copyFile", destination)) {
+        real_.deleteFile(destination);
         return {fault->error};
+    }
     return real_.copyFile(source, destination);
 }
 

@@ -43,7 +43,7 @@ struct FakeRun {
     }
     bool install(const QString &name)
     {
-        return bool(FileCopy::copyReplacing(fakeTranscoder(), program() + QLatin1Char('/') + name));
+        return bool(FileCopy::copyToNewFile(fakeTranscoder(), program() + QLatin1Char('/') + name));
     }
 
     // A source whose first line tells the fake what to do.
