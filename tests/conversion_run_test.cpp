@@ -41,8 +41,8 @@ protected:
 
     const MessageBoxRequest &onlyMessage()
     {
-        EXPECT_EQ(scripted.messages.size(), 1u);
-        return scripted.messages.back();
+        EXPECT_EQ(platform.messages.size(), 1u);
+        return platform.messages.back();
     }
 
     void expectComplete()
@@ -137,7 +137,7 @@ TEST_F(ConversionRun, ThreeEntriesCountDownAndEachGetsItsOwnResult)
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(seen[i].counter, QLatin1String(counters[i]));
-        EXPECT_EQ(seen[i].holder, QStringList(scripted.cacheFolder() + QString(lines[i]).arg(staging())));
+        EXPECT_EQ(seen[i].holder, QStringList(platform.cacheFolder() + QString(lines[i]).arg(staging())));
         EXPECT_FALSE(seen[i].windowEnabled);
         EXPECT_EQ(seen[i].buttonsEnabled, std::vector<bool>({false, false, false, false, false, true}));
         EXPECT_TRUE(seen[i].listHidden);
@@ -158,7 +158,7 @@ TEST_F(ConversionRun, ThreeEntriesCountDownAndEachGetsItsOwnResult)
 
 TEST_F(ConversionRun, TheTranscoderIsStartedByExactPathWithOneArgumentPerSetting)
 {
-    scripted.subFolder = QStringLiteral("/My Programs/Morvane Converter");
+    platform.subFolder = QStringLiteral("/My Programs/Morvane Converter");
     ASSERT_TRUE(QDir().mkpath(program()));
     ASSERT_TRUE(start());
     window.picSetting->cmbSizeAVI->setEditText(QStringLiteral(" 320x240 /tmp/extra.avi "));
@@ -171,7 +171,7 @@ TEST_F(ConversionRun, TheTranscoderIsStartedByExactPathWithOneArgumentPerSetting
     const std::vector<QStringList> started = calls();
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0],
-              QStringList({scripted.cacheFolder() + "/data/conv.exe", "-i", staging() + "/tmpFile.flv", "-r",
+              QStringList({platform.cacheFolder() + "/data/conv.exe", "-i", staging() + "/tmpFile.flv", "-r",
                            "", "-y", "-s", "320x240 /tmp/extra.avi", staging() + "/tmpFile.avi"}));
     EXPECT_EQ(read(path("a.avi")), "clip");
 }
@@ -213,14 +213,14 @@ TEST_F(ConversionRun, AMissingTranscoderEndsTheRunAndTheNextRunStartsWithItsOwnL
 
     // Again with the transcoder back: the first start carries the first entry's line.
     ASSERT_TRUE(install("conv.dll"));
-    scripted.messages.clear();
+    platform.messages.clear();
     convert();
     expectComplete();
     const std::vector<QStringList> started = calls();
     ASSERT_EQ(started.size(), 4u);
-    EXPECT_EQ(started[1].first(), scripted.cacheFolder() + "/data/conv1.exe");
+    EXPECT_EQ(started[1].first(), platform.cacheFolder() + "/data/conv1.exe");
     EXPECT_EQ(started[1].last(), staging() + "/tmpFile.wmv");
-    EXPECT_EQ(started[2].first(), scripted.cacheFolder() + "/data/conv.exe");
+    EXPECT_EQ(started[2].first(), platform.cacheFolder() + "/data/conv.exe");
     EXPECT_EQ(read(path("a.avi")), "avi one");
     EXPECT_EQ(read(path("x.wmv")), "wmv two");
 }
@@ -270,7 +270,7 @@ TEST_F(ConversionRun, AFailedTranscoderNeverDeliversAnEarlierResultOrAPart)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.mode);
         window.LV->clear();
-        scripted.messages.clear();
+        platform.messages.clear();
         const QString failing = path(QString("second-%1.avi").arg(c.mode));
         write(failing, "the user's old file");
         addEntry(source("a.flv", "first entry's result"), path("first.avi"));
@@ -328,8 +328,8 @@ TEST_F(ConversionRun, AskedToEndMidRunItStopsCleanlyAndThenEndsTheProgram)
     for (const auto &way : ways) {
         SCOPED_TRACE(way.name);
         window.LV->clear();
-        scripted.messages.clear();
-        scripted.endProgramCalls = 0;
+        platform.messages.clear();
+        platform.endProgramCalls = 0;
         write(path("a.avi"), "the user's old file");
         QFile::remove(path("b.avi"));
         const size_t startsBefore = calls().size();
@@ -351,14 +351,14 @@ TEST_F(ConversionRun, AskedToEndMidRunItStopsCleanlyAndThenEndsTheProgram)
         EXPECT_EQ(read(path("a.avi")), "the user's old file");
         EXPECT_FALSE(QFile::exists(path("b.avi")));
         EXPECT_EQ(calls().size(), startsBefore + 1) << "the second entry never started";
-        EXPECT_TRUE(scripted.messages.empty()) << "no box keeps an ending program";
-        EXPECT_EQ(scripted.endProgramCalls, 1);
+        EXPECT_TRUE(platform.messages.empty()) << "no box keeps an ending program";
+        EXPECT_EQ(platform.endProgramCalls, 1);
         EXPECT_EQ(leftovers(), QStringList());
         expectIdle();
     }
     // Without a run the window closes as ever.
     window.close();
-    EXPECT_EQ(scripted.endProgramCalls, 1);
+    EXPECT_EQ(platform.endProgramCalls, 1);
 }
 
 } // namespace

@@ -41,11 +41,11 @@ TEST_F(MenuRun, StartConvertingRunsEveryEntryBeforeThePressHandlerReturns)
     });
     watcher.start();
     bool completeWhilePressed = false;
-    scripted.duringMessageBox = [&](const MessageBoxRequest &box) {
+    platform.duringMessageBox = [&](const MessageBoxRequest &box) {
         completeWhilePressed =
             box.text == QStringLiteral("Converting Complete.") && titlePushed() && !pressReturned;
     };
-    scripted.menuChoices = {QStringLiteral("Start Converting(C)")};
+    platform.menuChoices = {QStringLiteral("Start Converting(C)")};
 
     window.imgMenu_MouseDown(1, 1, 0, 0, 0);
     pressReturned = true;

@@ -61,10 +61,10 @@ protected:
         EXPECT_EQ(read(path("clip.avi")), "the user's complete old file");
         EXPECT_FALSE(QFile::exists(path("next.avi")));
         EXPECT_EQ(calls().size(), 1u);
-        EXPECT_EQ(transcodersRunning(scripted.dataFolder()), QStringList());
+        EXPECT_EQ(transcodersRunning(platform.dataFolder()), QStringList());
         EXPECT_EQ(leftovers(), QStringList());
-        EXPECT_TRUE(scripted.messages.empty());
-        EXPECT_EQ(scripted.endProgramCalls, 1);
+        EXPECT_TRUE(platform.messages.empty());
+        EXPECT_EQ(platform.endProgramCalls, 1);
     }
 
     // Once the transcoder runs and has logged its start, `act` from the
@@ -73,7 +73,7 @@ protected:
     {
         auto poll = new QTimer(&window);
         QObject::connect(poll, &QTimer::timeout, &window, [this, poll, act] {
-            if (calls().empty() || transcodersRunning(scripted.dataFolder()).isEmpty())
+            if (calls().empty() || transcodersRunning(platform.dataFolder()).isEmpty())
                 return;
             poll->stop();
             act();

@@ -35,6 +35,10 @@ static void PrintTo(const QString &text, std::ostream *out) { *out << '"' << tex
 
 namespace {
 
+// The 3GP line with the settings' defaults, as the run composes it.
+const char *const Default3gpLine =
+    "-i S/tmpFile.flv -b 120 -y -r 14.985 -s 176x144 -acodec libamr_nb -ar 8000 -ab 4.75k S/tmpFile.3gp";
+
 QStringList words(const QString &line) { return line.split(QLatin1Char(' '), Qt::SkipEmptyParts); }
 
 const QString S = QStringLiteral("/s");
@@ -401,10 +405,7 @@ TEST_F(TranscoderRun, EachFormatComesOutAsTheLineAsks)
          "25/1", ""},
         {"conv.dll", "-i S/tmpFile.flv -b 512 -y -r 25.0 -s 480x480 S/tmpFile.mp4", "tmpFile.mp4", "isom",
          "h264", 480, 480, "25/1", ""},
-        {"conv.dll",
-         "-i S/tmpFile.flv -b 120 -y -r 14.985 -s 176x144 -acodec libamr_nb -ar 8000 -ab 4.75k "
-         "S/tmpFile.3gp",
-         "tmpFile.3gp", "3gp", "h263", 176, 144, "2997/200", "amr_nb"},
+        {"conv.dll", Default3gpLine, "tmpFile.3gp", "3gp", "h263", 176, 144, "2997/200", "amr_nb"},
         {"conv.dll",
          "-i S/tmpFile.flv -b 120 -y -r 29.97 -s 320x240 -acodec libamr_nb -ar 8000 -ab 12.2k "
          "S/tmpFile.3gp",
@@ -442,11 +443,7 @@ TEST_F(TranscoderRun, EachFormatComesOutAsTheLineAsks)
 TEST_F(TranscoderRun, ASilentClipGivesA3gpWithoutSound)
 {
     stage("silent.flv");
-    const ToolRun run = runProgram(
-        converter("conv.dll"),
-        line("-i S/tmpFile.flv -b 120 -y -r 14.985 -s 176x144 -acodec libamr_nb -ar 8000 -ab 4.75k "
-             "S/tmpFile.3gp"),
-        environment_);
+    const ToolRun run = runProgram(converter("conv.dll"), line(Default3gpLine), environment_);
     EXPECT_EQ(run.exitCode, 0) << run.errorLines.join('\n').toStdString();
     const Probe got = probe(s() + "/tmpFile.3gp");
     EXPECT_EQ(got.video.value("codec_name").toString(), "h263");
@@ -457,11 +454,7 @@ TEST_F(TranscoderRun, ASilentClipGivesA3gpWithoutSound)
 TEST_F(TranscoderRun, SoundAloneGivesA3gpWithSoundAlone)
 {
     stage("sound.flv");
-    const ToolRun run = runProgram(
-        converter("conv.dll"),
-        line("-i S/tmpFile.flv -b 120 -y -r 14.985 -s 176x144 -acodec libamr_nb -ar 8000 -ab 4.75k "
-             "S/tmpFile.3gp"),
-        environment_);
+    const ToolRun run = runProgram(converter("conv.dll"), line(Default3gpLine), environment_);
     EXPECT_EQ(run.exitCode, 0) << run.errorLines.join('\n').toStdString();
     // The video run found nothing to do; its complaint is not passed on.
     EXPECT_TRUE(run.errorLines.isEmpty()) << run.errorLines.join('\n').toStdString();
@@ -549,9 +542,7 @@ TEST_F(TranscoderRun, ADamagedInputFailsAndLeavesNoOutput)
     const std::vector<std::pair<QString, QString>> lines = {
         {"-i S/tmpFile.flv -r 25.0 -y -s 320x240 S/tmpFile.avi", "tmpFile.avi"},
         {"-i S/tmpFile.flv -b 512 -y -r 25.0 -s 480x480 S/tmpFile.mp4", "tmpFile.mp4"},
-        {"-i S/tmpFile.flv -b 120 -y -r 14.985 -s 176x144 -acodec libamr_nb -ar 8000 -ab 4.75k "
-         "S/tmpFile.3gp",
-         "tmpFile.3gp"},
+        {Default3gpLine, "tmpFile.3gp"},
     };
     QStringList reasons;
     for (const auto &[text, name] : lines) {
